@@ -1,0 +1,10 @@
+// Asks the agent whether it already holds a configuration.
+#pragma once
+
+struct AgentPlatform;
+
+// True only when the agent, run with "--has-config", exits with status 0.
+// Every failure (missing, not startable, non-zero, killed, not done within
+// the platform's probe timeout) is false, silently. Blocks the caller.
+bool agentHasConfig(const AgentPlatform &platform);
+bool agentHasConfig();

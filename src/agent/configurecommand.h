@@ -1,0 +1,15 @@
+// Runs the agent's configure command as root through the scripting host,
+// which first asks for an administrator's credentials.
+#pragma once
+
+class QString;
+struct AgentPlatform;
+
+// Blocks until the host has exited; call it off the interface thread.
+// Throws ConfigureError (agent missing, or the host failed: a dismissed
+// prompt included), HostLaunchError (the host could not be started) or
+// UnsendableValueError (a value holds U+0000); nothing is started for the
+// first and the last.
+void runConfigure(const AgentPlatform &platform, const QString &token, const QString &baseURL,
+                  const QString &upnOverride);
+void runConfigure(const QString &token, const QString &baseURL, const QString &upnOverride);

@@ -1,0 +1,21 @@
+#include "agentinterface.h"
+
+#include "agentprobe.h"
+#include "configurecommand.h"
+
+AgentInterface::~AgentInterface() = default;
+
+SystemAgent::SystemAgent(AgentPlatform platform)
+    : m_platform(std::move(platform))
+{}
+
+bool SystemAgent::hasConfig() const
+{
+    return agentHasConfig(m_platform);
+}
+
+void SystemAgent::configure(const QString &token, const QString &baseURL,
+                            const QString &upnOverride) const
+{
+    runConfigure(m_platform, token, baseURL, upnOverride);
+}

@@ -1,0 +1,109 @@
+#include "configstate.h"
+
+#include "agentcontract.h"
+#include "agentinterface.h"
+#include "configureerror.h"
+#include "whitespace.h"
+
+#include <QCoreApplication>
+#include <QThreadPool>
+
+namespace {
+
+ConfigState::Phase configureOutcome(const AgentInterface &agent, const QString &token,
+                                    const QString &baseURL, const QString &upnOverride)
+{
+    try {
+        agent.configure(token, baseURL, upnOverride);
+        return ConfigState::Success{};
+    } catch (const ConfigureError &error) {
+        return ConfigState::Failure{error.errorDescription()};
+    } catch (const std::exception &error) {
+        return ConfigState::Failure{QString::fromUtf8(error.what())};
+    } catch (...) {
+        return ConfigState::Failure{QStringLiteral("The configuration command failed.")};
+    }
+}
+
+} // namespace
+
+std::shared_ptr<ConfigState> ConfigState::create(std::shared_ptr<const AgentInterface> agent)
+{
+    return std::make_shared<ConfigState>(Key(), std::move(agent));
+}
+
+ConfigState::ConfigState(Key, std::shared_ptr<const AgentInterface> agent)
+    : m_agent(std::move(agent))
+    , m_baseURL(AgentContract::defaultCloudServiceUrl)
+{}
+
+ConfigState::~ConfigState() = default;
+
+void ConfigState::setPhase(const Phase &phase)
+{
+    Q_EMIT objectWillChange();
+    m_phase = phase;
+}
+
+void ConfigState::setToken(const QString &token)
+{
+    Q_EMIT objectWillChange();
+    m_token = token;
+}
+
+void ConfigState::setBaseURL(const QString &baseURL)
+{
+    Q_EMIT objectWillChange();
+    m_baseURL = baseURL;
+}
+
+void ConfigState::setUpnOverride(const QString &upnOverride)
+{
+    Q_EMIT objectWillChange();
+    m_upnOverride = upnOverride;
+}
+
+void ConfigState::probe()
+{
+    QThreadPool::globalInstance()->start([self = shared_from_this(), agent = m_agent]() mutable {
+        const bool configured = agent->hasConfig();
+        postPhase(std::move(self), configured ? Phase(AlreadyConfigured{}) : Phase(Form{}));
+    });
+}
+
+void ConfigState::submit()
+{
+    const QString token = trimWhitespace(m_token);
+    QString baseURL = trimWhitespace(m_baseURL);
+    if (baseURL.isEmpty()) {
+        baseURL = AgentContract::defaultCloudServiceUrl;
+    }
+    const QString upnOverride = trimWhitespace(m_upnOverride);
+
+    if (token.isEmpty()) {
+        setPhase(Failure{QStringLiteral("Enrollment token is required.")});
+        return;
+    }
+    setPhase(Submitting{});
+    QThreadPool::globalInstance()->start(
+        [self = shared_from_this(), agent = m_agent, token, baseURL, upnOverride]() mutable {
+            postPhase(std::move(self), configureOutcome(*agent, token, baseURL, upnOverride));
+        });
+}
+
+void ConfigState::reconfigure()
+{
+    setToken(QString());
+    setUpnOverride(QString());
+    setPhase(Form{});
+}
+
+void ConfigState::postPhase(std::shared_ptr<ConfigState> &&state, Phase phase)
+{
+    // The application object, not a window, so the outcome is applied even
+    // after the window has gone.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [state = std::move(state), phase = std::move(phase)] { state->setPhase(phase); },
+        Qt::QueuedConnection);
+}

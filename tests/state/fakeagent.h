@@ -1,0 +1,70 @@
+// An agent whose answers a test sets, which notes every call and can hold a
+// call until the test lets it go. Called from worker threads.
+#pragma once
+
+#include "agentinterface.h"
+#include "configureerror.h"
+
+#include <QMutex>
+#include <QSemaphore>
+#include <QStringList>
+
+#include <functional>
+
+class FakeAgent final : public AgentInterface
+{
+public:
+    bool hasConfig() const override
+    {
+        {
+            QMutexLocker lock(&m_mutex);
+            ++m_probes;
+        }
+        if (m_holdCalls) {
+            m_release.acquire();
+        }
+        return m_configured;
+    }
+
+    void configure(const QString &token, const QString &baseURL,
+                   const QString &upnOverride) const override
+    {
+        {
+            QMutexLocker lock(&m_mutex);
+            m_configureCalls.append(QStringList{token, baseURL, upnOverride});
+        }
+        if (m_holdCalls) {
+            m_release.acquire();
+        }
+        if (m_failure) {
+            m_failure();
+        }
+    }
+
+    void setConfigured(bool configured) { m_configured = configured; }
+    // Throws from configure.
+    void setFailure(std::function<void()> failure) { m_failure = std::move(failure); }
+    // Calls wait for release().
+    void holdCalls() { m_holdCalls = true; }
+    void release() const { m_release.release(); }
+
+    int probes() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_probes;
+    }
+    QList<QStringList> configureCalls() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_configureCalls;
+    }
+
+private:
+    bool m_configured = false;
+    bool m_holdCalls = false;
+    std::function<void()> m_failure;
+    mutable QSemaphore m_release;
+    mutable QMutex m_mutex;
+    mutable int m_probes = 0;
+    mutable QList<QStringList> m_configureCalls;
+};

@@ -1,0 +1,55 @@
+// A throw-away install: a bundle location in a temporary directory with the
+// stand-in agent beside it, and the platform facts that point at them.
+#pragma once
+
+#include "agentplatform.h"
+
+#include <QByteArrayList>
+#include <QTemporaryDir>
+
+namespace TestPaths {
+QString devAgent();
+// Our scripting host built to use the fake pkexec fixture.
+QString fakePkexecHost();
+} // namespace TestPaths
+
+class AgentSandbox
+{
+public:
+    struct Call
+    {
+        qint64 pid = 0;
+        uint euid = 0;
+        QByteArrayList arguments;
+    };
+
+    // A bundle named "OvataAgentConfigurator" + suffix.
+    explicit AgentSandbox(const QString &suffix = {});
+
+    QString directory() const { return m_dir.path(); }
+    QString bundleLocation() const;
+    QString agentPath() const;
+
+    // Puts the stand-in agent in place (a link to the built one).
+    void installAgent() const;
+    // Replaces the agent's control file (see the stand-in's header).
+    void setControl(const QByteArray &directives) const;
+    QList<Call> calls() const;
+    bool hasSavedConfig() const;
+    // The three values the agent saved, exactly as they arrived.
+    QByteArrayList savedConfig() const;
+
+    // Writes an executable script into the sandbox and returns its path.
+    QString writeScript(const QString &name, const QByteArray &body) const;
+
+    AgentPlatform platform(const QString &scriptHost = TestPaths::fakePkexecHost()) const;
+
+private:
+    QString stateDir() const;
+
+    QTemporaryDir m_dir;
+    QString m_suffix;
+};
+
+// Peak resident memory of this process so far, in KiB.
+long peakRssKiB();

@@ -1,0 +1,235 @@
+// A stand-in for the device agent, for development and tests. It speaks the
+// agent's command-line contract:
+//
+//   OvataDeviceAgent --has-config
+//   OvataDeviceAgent --configure --token T --base-url U --upn-override P
+//
+// and keeps its state in "<its own path>.state/": "config" (the saved values),
+// "calls/" (one record per call: "<pid> <euid>\n" then each argument followed
+// by a NUL byte) and an optional "control" file that tells it how to behave,
+// one directive a line, "<mode> <directive> [value]", mode being has-config,
+// configure or *:
+//
+//   exit N          end now with status N
+//   sleep MS        pause
+//   stdout TEXT     write TEXT (escapes \n \t \\ \xHH) to that stream
+//   stderr TEXT
+//   flood-stdout N  write N bytes
+//   flood-stderr N
+//   signal N        die by signal N
+//   fork-hold MS    leave a child behind that holds both streams for MS
+//
+// Directives run in order, then the call does what the contract says. A file
+// rather than environment variables, because the privileged path clears the
+// environment.
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string ownPath(const char *argv0)
+{
+    if (std::strchr(argv0, '/') != nullptr) {
+        return argv0;
+    }
+    char buffer[4096];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string(argv0);
+}
+
+void writeAll(int fd, const std::string &data)
+{
+    size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return;
+        }
+        done += static_cast<size_t>(n);
+    }
+}
+
+void recordCall(const std::string &stateDir, const std::vector<std::string> &arguments)
+{
+    const std::string callsDir = stateDir + "/calls";
+    mkdir(callsDir.c_str(), 0700);
+    std::string record = std::to_string(getpid()) + ' ' + std::to_string(geteuid()) + '\n';
+    for (const auto &argument : arguments) {
+        record += argument;
+        record += '\0';
+    }
+    for (int n = 1; n < 1000000; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "/%06d", n);
+        const int fd = open((callsDir + name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (fd >= 0) {
+            writeAll(fd, record);
+            close(fd);
+            return;
+        }
+        if (errno != EEXIST) {
+            return;
+        }
+    }
+}
+
+std::string unescaped(const std::string &text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        if (next == 'n') {
+            out += '\n';
+        } else if (next == 't') {
+            out += '\t';
+        } else if (next == 'x' && i + 2 < text.size()) {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += next;
+        }
+    }
+    return out;
+}
+
+void flood(int fd, long long bytes)
+{
+    const std::string block(64 * 1024, 'x');
+    while (bytes > 0) {
+        const auto n =
+            static_cast<size_t>(std::min<long long>(bytes, static_cast<long long>(block.size())));
+        writeAll(fd, block.substr(0, n));
+        bytes -= static_cast<long long>(n);
+    }
+}
+
+// Runs the control file's directives for this mode; returns an exit status
+// when one of them ends the call.
+int runDirectives(const std::string &stateDir, const std::string &mode)
+{
+    std::ifstream control(stateDir + "/control");
+    std::string line;
+    while (std::getline(control, line)) {
+        std::istringstream words(line);
+        std::string forMode, directive;
+        words >> forMode >> directive;
+        if (forMode != mode && forMode != "*") {
+            continue;
+        }
+        std::string value;
+        std::getline(words >> std::ws, value);
+        if (directive == "exit") {
+            return std::atoi(value.c_str());
+        } else if (directive == "sleep") {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::atoll(value.c_str())));
+        } else if (directive == "stdout") {
+            writeAll(STDOUT_FILENO, unescaped(value));
+        } else if (directive == "stderr") {
+            writeAll(STDERR_FILENO, unescaped(value));
+        } else if (directive == "flood-stdout") {
+            flood(STDOUT_FILENO, std::atoll(value.c_str()));
+        } else if (directive == "flood-stderr") {
+            flood(STDERR_FILENO, std::atoll(value.c_str()));
+        } else if (directive == "signal") {
+            std::signal(std::atoi(value.c_str()), SIG_DFL);
+            std::raise(std::atoi(value.c_str()));
+        } else if (directive == "fork-hold") {
+            if (fork() == 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(std::atoll(value.c_str())));
+                _exit(0);
+            }
+        }
+    }
+    return -1;
+}
+
+bool saveConfiguration(const std::string &stateDir, const std::vector<std::string> &values)
+{
+    std::string content;
+    for (const auto &value : values) {
+        content += value;
+        content += '\0';
+    }
+    const std::string target = stateDir + "/config";
+    const std::string temporary = target + ".tmp";
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    fchmod(fd, 0600);
+    writeAll(fd, content);
+    const bool written = fsync(fd) == 0;
+    close(fd);
+    return written && rename(temporary.c_str(), target.c_str()) == 0;
+}
+
+int usage()
+{
+    std::fputs("usage: OvataDeviceAgent --has-config\n"
+               "       OvataDeviceAgent --configure --token T --base-url U --upn-override P\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const std::string stateDir = ownPath(argv[0]) + ".state";
+    mkdir(stateDir.c_str(), 0700);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    recordCall(stateDir, arguments);
+
+    if (arguments.size() == 1 && arguments[0] == "--has-config") {
+        if (const int status = runDirectives(stateDir, "has-config"); status >= 0) {
+            return status;
+        }
+        struct stat info;
+        return stat((stateDir + "/config").c_str(), &info) == 0 ? 0 : 1;
+    }
+
+    if (arguments.size() != 7 || arguments[0] != "--configure" || arguments[1] != "--token" ||
+        arguments[3] != "--base-url" || arguments[5] != "--upn-override") {
+        return usage();
+    }
+    if (const int status = runDirectives(stateDir, "configure"); status >= 0) {
+        return status;
+    }
+    const std::string &token = arguments[2];
+    const std::string &baseUrl = arguments[4];
+    if (token.empty()) {
+        std::fputs("OvataDeviceAgent: the enrollment token is empty\n", stderr);
+        return 3;
+    }
+    if (baseUrl.rfind("https://", 0) != 0) {
+        std::fputs("OvataDeviceAgent: the cloud service URL must start with https://\n", stderr);
+        return 3;
+    }
+    if (!saveConfiguration(stateDir, {token, baseUrl, arguments[6]})) {
+        std::fprintf(stderr, "OvataDeviceAgent: cannot save the configuration: %s\n",
+                     std::strerror(errno));
+        return 4;
+    }
+    return 0;
+}
