@@ -1,0 +1,179 @@
+#include "contentview.h"
+
+#include "configstate.h"
+#include "enrollmentform.h"
+#include "progressindicator.h"
+#include "statuspanel.h"
+#include "textstyles.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int windowWidth = 520;
+constexpr int padding = 24;
+constexpr int spacing = 16;
+
+} // namespace
+
+void ContentView::quitApplication()
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+}
+
+ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction quit,
+                         QWidget *parent)
+    : QWidget(parent)
+    , m_state(ConfigState::create(std::move(agent)))
+    , m_quit(std::move(quit))
+    , m_column(new QVBoxLayout(this))
+{
+    m_column->setContentsMargins(padding, padding, padding, padding);
+    m_column->setSpacing(spacing);
+    m_column->setAlignment(Qt::AlignTop);
+
+    auto *heading = new QLabel(tr("Ovata Device Agent — Configuration"), this);
+    heading->setTextFormat(Qt::PlainText);
+    TextStyles::applyTitle2(heading);
+    m_column->addWidget(heading);
+
+    auto *rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    m_column->addWidget(rule);
+
+    setFixedWidth(windowWidth);
+    connect(m_state.get(), &ConfigState::objectWillChange, this, &ContentView::scheduleRefresh);
+    refresh();
+}
+
+// A configure run still under way keeps the state alive and applies its
+// outcome to it; the view simply stops listening.
+ContentView::~ContentView() = default;
+
+void ContentView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_probed) {
+        m_probed = true;
+        m_state->probe();
+    }
+}
+
+void ContentView::keyPressEvent(QKeyEvent *event)
+{
+    const bool defaultKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!defaultKey || modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // Act on the state as it is now, not as it was at the last redraw.
+    if (m_refreshPending) {
+        refresh();
+    }
+    if (m_defaultButton && m_defaultButton->isEnabled()) {
+        m_defaultButton->click();
+    }
+}
+
+void ContentView::scheduleRefresh()
+{
+    // Notified before the store: redraw once, after it, with the new values.
+    if (m_refreshPending) {
+        return;
+    }
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_refreshPending) {
+                refresh();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void ContentView::refresh()
+{
+    m_refreshPending = false;
+    if (m_state->phase().index() != m_shownPhase) {
+        replaceContent();
+    } else if (m_form) {
+        m_form->sync();
+    }
+}
+
+void ContentView::replaceContent()
+{
+    // Nothing of the previous phase survives, so nothing of it is reachable.
+    delete m_content;
+    m_content = nullptr;
+    m_defaultButton = nullptr;
+    m_form = nullptr;
+
+    const ConfigState::Phase phase = m_state->phase();
+    m_shownPhase = phase.index();
+    const auto panel = [this](const QString &headline, const QString &detail,
+                              StatusPanel::Detail kind = StatusPanel::Detail::WindowText) {
+        auto *p = new StatusPanel(headline, detail, kind, this);
+        m_content = p;
+        return p;
+    };
+
+    if (std::holds_alternative<ConfigState::Checking>(phase)) {
+        m_content = new ProgressIndicator(tr("Checking current configuration…"), this);
+    } else if (std::holds_alternative<ConfigState::Submitting>(phase)) {
+        m_content = new ProgressIndicator(tr("Saving…"), this);
+    } else if (std::holds_alternative<ConfigState::AlreadyConfigured>(phase)) {
+        auto *p = panel(tr("This Mac is already enrolled."),
+                        tr("The agent has an active enrollment token. You can re-enroll with a "
+                           "new token if needed."));
+        connect(p->addButton(tr("Quit")), &QPushButton::clicked, this, [this] { m_quit(); });
+        connect(p->addButton(tr("Reconfigure")), &QPushButton::clicked, this,
+                [this] { m_state->reconfigure(); });
+        m_defaultButton = p->defaultButton();
+    } else if (std::holds_alternative<ConfigState::Success>(phase)) {
+        auto *p = panel(tr("Configuration saved."),
+                        tr("The agent will enroll within ~30 seconds. You can close this window."));
+        connect(p->addButton(tr("Done")), &QPushButton::clicked, this, [this] { m_quit(); });
+        m_defaultButton = p->defaultButton();
+    } else if (const auto *failure = std::get_if<ConfigState::Failure>(&phase)) {
+        // The message is run-time text: shown as it stands, never translated.
+        auto *p = panel(tr("Configuration failed"), failure->message,
+                        StatusPanel::Detail::RunTimeMessage);
+        TextStyles::applyRed(p->headline());
+        connect(p->addButton(tr("Quit")), &QPushButton::clicked, this, [this] { m_quit(); });
+        connect(p->addButton(tr("Try Again")), &QPushButton::clicked, this,
+                [this] { m_state->setPhase(ConfigState::Form{}); });
+        m_defaultButton = p->defaultButton();
+    } else {
+        m_form = new EnrollmentForm(*m_state, [this] { m_quit(); }, this);
+        m_content = m_form;
+        m_defaultButton = m_form->defaultButton();
+    }
+
+    m_column->addWidget(m_content);
+    m_content->show();
+    if (m_form && isVisible() && !focusWidget()) {
+        // Ready for the token to be pasted.
+        m_form->tokenField()->setFocus();
+    }
+    fitHeight();
+}
+
+void ContentView::fitHeight()
+{
+    m_column->activate();
+    const int height = m_column->hasHeightForWidth() ? m_column->totalHeightForWidth(windowWidth)
+                                                     : m_column->totalSizeHint().height();
+    setFixedHeight(height);
+}

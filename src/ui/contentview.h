@@ -1,0 +1,58 @@
+// The window's one view: the heading, a rule, and the element of the current
+// phase below them. It owns the window's state, follows its notifications
+// and runs the start-up probe when first shown.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class AgentInterface;
+class ConfigState;
+class EnrollmentForm;
+class QPushButton;
+class QVBoxLayout;
+
+class ContentView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QuitAction = std::function<void()>;
+
+    // The normal terminate request, queued so that the click that asked for
+    // it finishes first.
+    static void quitApplication();
+
+    explicit ContentView(std::shared_ptr<const AgentInterface> agent,
+                         QuitAction quit = &ContentView::quitApplication,
+                         QWidget *parent = nullptr);
+    ~ContentView() override;
+
+    ConfigState &state() const { return *m_state; }
+    // The element of the current phase, and the button Return presses (none
+    // in the checking and saving phases).
+    QWidget *content() const { return m_content; }
+    QPushButton *defaultButton() const { return m_defaultButton; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void scheduleRefresh();
+    void refresh();
+    void replaceContent();
+    void fitHeight();
+
+    std::shared_ptr<ConfigState> m_state;
+    QuitAction m_quit;
+    QVBoxLayout *m_column;
+    QWidget *m_content = nullptr;
+    QPushButton *m_defaultButton = nullptr;
+    EnrollmentForm *m_form = nullptr;
+    std::size_t m_shownPhase = std::size_t(-1);
+    bool m_refreshPending = false;
+    bool m_probed = false;
+};

@@ -1,0 +1,38 @@
+// The enrollment form: token (masked), service URL and UPN override, bound
+// two-way to the state, with "Cancel" and "Save and Enroll".
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class ConfigState;
+class QLineEdit;
+class QPushButton;
+
+class EnrollmentForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The state must outlive the form.
+    EnrollmentForm(ConfigState &state, std::function<void()> quit, QWidget *parent = nullptr);
+
+    // Shows the state's values and re-evaluates "Save and Enroll". Leaves a
+    // field alone when it already shows its value, so focus and cursor stay.
+    void sync();
+
+    QPushButton *defaultButton() const { return m_save; }
+    QLineEdit *tokenField() const { return m_token; }
+    QLineEdit *baseUrlField() const { return m_baseUrl; }
+    QLineEdit *upnOverrideField() const { return m_upnOverride; }
+
+private:
+    QLineEdit *addField(const QString &label, const QString &placeholder);
+
+    ConfigState &m_state;
+    QLineEdit *m_token;
+    QLineEdit *m_baseUrl;
+    QLineEdit *m_upnOverride;
+    QPushButton *m_save;
+};

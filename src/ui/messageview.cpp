@@ -1,0 +1,56 @@
+#include "messageview.h"
+
+#include "textstyles.h"
+
+#include <QScrollBar>
+#include <QTextDocument>
+
+#include <memory>
+
+MessageView::MessageView(const QString &message, QWidget *parent)
+    : QTextEdit(parent)
+{
+    setReadOnly(true);
+    setAcceptRichText(false);
+    setPlainText(message);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Reachable by a click for copying, but not a stop on the Tab chain.
+    setFocusPolicy(Qt::ClickFocus);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    document()->setDocumentMargin(0);
+    viewport()->setAutoFillBackground(false);
+    TextStyles::applySecondary(this);
+    setAccessibleName(message);
+}
+
+int MessageView::heightForWidth(int width) const
+{
+    const int margins = contentsMargins().left() + contentsMargins().right();
+    // Laid out on a copy: the shown document keeps the width it has.
+    const std::unique_ptr<QTextDocument> layoutCopy(document()->clone());
+    layoutCopy->setTextWidth(width - margins);
+    const int textHeight = qCeil(layoutCopy->size().height());
+    const int cap = maximumLines * fontMetrics().lineSpacing();
+    return qMin(textHeight, cap) + contentsMargins().top() + contentsMargins().bottom();
+}
+
+QSize MessageView::sizeHint() const
+{
+    const int width = QTextEdit::sizeHint().width();
+    return {width, heightForWidth(width)};
+}
+
+QSize MessageView::minimumSizeHint() const
+{
+    return {0, fontMetrics().lineSpacing()};
+}
+
+void MessageView::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    // The window fits itself to the message; a long one is read from its start.
+    verticalScrollBar()->setValue(0);
+}

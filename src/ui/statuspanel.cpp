@@ -1,0 +1,59 @@
+#include "statuspanel.h"
+
+#include "messageview.h"
+#include "textstyles.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget *makeDetail(const QString &text, StatusPanel::Detail kind, QWidget *parent)
+{
+    if (kind == StatusPanel::Detail::RunTimeMessage) {
+        return new MessageView(text, parent);
+    }
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    TextStyles::applySecondary(label);
+    return label;
+}
+
+} // namespace
+
+StatusPanel::StatusPanel(const QString &headline, const QString &detail, Detail kind,
+                         QWidget *parent)
+    : QWidget(parent)
+    , m_headline(new QLabel(headline, this))
+    , m_detail(makeDetail(detail, kind, this))
+    , m_buttonRow(new QWidget(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+
+    m_headline->setTextFormat(Qt::PlainText);
+    TextStyles::applyHeadline(m_headline);
+    layout->addWidget(m_headline);
+
+    layout->addWidget(m_detail);
+
+    auto *row = new QHBoxLayout(m_buttonRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    layout->addWidget(m_buttonRow);
+}
+
+QPushButton *StatusPanel::addButton(const QString &title)
+{
+    if (m_defaultButton) {
+        m_defaultButton->setDefault(false);
+    }
+    m_defaultButton = new QPushButton(title, m_buttonRow);
+    m_defaultButton->setDefault(true);
+    m_buttonRow->layout()->addWidget(m_defaultButton);
+    return m_defaultButton;
+}

@@ -1,0 +1,36 @@
+// The panel layout shared by the already-enrolled, success and failure
+// panels: a headline, a wrapping detail line and a row of buttons at the
+// trailing edge, the last of which is the default.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class StatusPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Detail {
+        WindowText,     // one of ours, translated
+        RunTimeMessage, // shown verbatim, selectable, wrapping anywhere
+    };
+
+    StatusPanel(const QString &headline, const QString &detail, Detail kind,
+                QWidget *parent = nullptr);
+
+    // Buttons are added left to right; the last one added is the default.
+    QPushButton *addButton(const QString &title);
+    QPushButton *defaultButton() const { return m_defaultButton; }
+
+    QLabel *headline() const { return m_headline; }
+    QWidget *detail() const { return m_detail; }
+
+private:
+    QLabel *m_headline;
+    QWidget *m_detail;
+    QWidget *m_buttonRow;
+    QPushButton *m_defaultButton = nullptr;
+};
