@@ -156,7 +156,8 @@ void ContentView::replaceContent()
                 [this] { m_state->setPhase(ConfigState::Form{}); });
         m_defaultButton = p->defaultButton();
     } else {
-        m_form = new EnrollmentForm(*m_state, [this] { m_quit(); }, this);
+        m_form = new EnrollmentForm(
+            *m_state, [this] { m_quit(); }, this);
         m_content = m_form;
         m_defaultButton = m_form->defaultButton();
     }

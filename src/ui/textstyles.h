@@ -6,9 +6,9 @@ class QWidget;
 
 namespace TextStyles {
 
-void applyTitle2(QWidget *widget);   // the heading: larger, bold
-void applyHeadline(QWidget *widget); // panel headlines: body size, bold
-void applyCallout(QWidget *widget);  // field labels: a little smaller
+void applyTitle2(QWidget *widget);    // the heading: larger, bold
+void applyHeadline(QWidget *widget);  // panel headlines: body size, bold
+void applyCallout(QWidget *widget);   // field labels: a little smaller
 void applySecondary(QWidget *widget); // detail lines: the text colour, muted
 void applyRed(QWidget *widget);       // the failure headline
 

@@ -266,7 +266,7 @@ private Q_SLOTS:
     void interfaceThreadStaysFreeDuringARun()
     {
         auto agent = std::make_shared<FakeAgent>();
-        agent->holdCalls();
+        agent->holdConfigure();
         const auto state = ConfigState::create(agent);
         state->setToken(u"T"_s);
         state->submit();
@@ -279,7 +279,7 @@ private Q_SLOTS:
     void probeDoesNotBlockEither()
     {
         auto agent = std::make_shared<FakeAgent>();
-        agent->holdCalls();
+        agent->holdProbe();
         agent->setConfigured(true);
         const auto state = ConfigState::create(agent);
         state->probe();
@@ -291,7 +291,7 @@ private Q_SLOTS:
     void outcomeOutlivesItsOwner()
     {
         auto agent = std::make_shared<FakeAgent>();
-        agent->holdCalls();
+        agent->holdConfigure();
         auto state = ConfigState::create(agent);
         const std::weak_ptr<ConfigState> watch = state;
         QString lastSeen;

@@ -20,7 +20,7 @@ public:
             QMutexLocker lock(&m_mutex);
             ++m_probes;
         }
-        if (m_holdCalls) {
+        if (m_holdProbe) {
             m_release.acquire();
         }
         return m_configured;
@@ -33,7 +33,7 @@ public:
             QMutexLocker lock(&m_mutex);
             m_configureCalls.append(QStringList{token, baseURL, upnOverride});
         }
-        if (m_holdCalls) {
+        if (m_holdConfigure) {
             m_release.acquire();
         }
         if (m_failure) {
@@ -44,8 +44,9 @@ public:
     void setConfigured(bool configured) { m_configured = configured; }
     // Throws from configure.
     void setFailure(std::function<void()> failure) { m_failure = std::move(failure); }
-    // Calls wait for release().
-    void holdCalls() { m_holdCalls = true; }
+    // The probe, or the configure run, waits for release().
+    void holdProbe() { m_holdProbe = true; }
+    void holdConfigure() { m_holdConfigure = true; }
     void release() const { m_release.release(); }
 
     int probes() const
@@ -61,7 +62,8 @@ public:
 
 private:
     bool m_configured = false;
-    bool m_holdCalls = false;
+    bool m_holdProbe = false;
+    bool m_holdConfigure = false;
     std::function<void()> m_failure;
     mutable QSemaphore m_release;
     mutable QMutex m_mutex;

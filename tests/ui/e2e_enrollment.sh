@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The real program, end to end: copied beside the stand-in agent like an
+# installed package, run under Xvfb, typed into with xdotool and submitted
+# with Return. /usr/bin/pkexec is replaced by a pass-through inside a private
+# mount namespace only, so the shipped program and host run unchanged.
+set -euo pipefail
+app=$1 host=$2 agent=$3
+skip() {
+    if [ "${CI:-}" = true ]; then
+        echo "FAIL: $1 (CI must run this test)" >&2
+        exit 1
+    fi
+    echo "SKIP: $1" >&2
+    exit 77
+}
+command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+command -v xdotool >/dev/null || skip "xdotool is not installed"
+if [ "$(id -u)" -eq 0 ]; then
+    namespace=(unshare --mount)
+elif unshare --mount --map-root-user true 2>/dev/null; then
+    namespace=(unshare --mount --map-root-user)
+else
+    skip "no private mount namespace can be made here"
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+install=$work/opt/ovata
+mkdir -p "$install"
+cp "$app" "$install/OvataAgentConfigurator"
+cp "$host" "$install/ovata-scripthost"
+cp "$agent" "$install/OvataDeviceAgent"
+state=$install/OvataDeviceAgent.state
+printf '#!/bin/sh\nexec "$@"\n' >"$work/pkexec"
+chmod +x "$work/pkexec"
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+
+"${namespace[@]}" sh -c 'mount --bind "$1" /usr/bin/pkexec && exec "$2"' sh \
+    "$work/pkexec" "$install/OvataAgentConfigurator" >"$work/app.log" 2>&1 &
+app_pid=$!
+pids+=("$app_pid")
+
+title='Ovata Device Agent — Configuration'
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
+[ "$(xdotool getwindowname "$window")" = "$title" ] || { echo "wrong title" >&2; exit 1; }
+# The probe has answered once the agent has recorded it.
+for _ in $(seq 100); do [ -n "$(ls "$state/calls" 2>/dev/null)" ] && break; sleep 0.1; done
+sleep 0.5
+xdotool windowfocus --sync "$window"
+
+token="  a'b\"c\\d \$(id) \`id\` {x}  "
+xdotool type --delay 15 "$token"
+xdotool key Tab ctrl+a
+xdotool type --delay 15 " https://e2e.ovata.example "
+xdotool key Tab
+xdotool type --delay 15 " user@corp.example"
+xdotool key Return
+
+for _ in $(seq 200); do [ -f "$state/config" ] && break; sleep 0.1; done
+[ -f "$state/config" ] || { echo "the agent was never configured" >&2; cat "$work/app.log"; exit 1; }
+
+# Exactly the trimmed values arrived, as single arguments.
+last=$(ls "$state/calls" | tail -n 1)
+printf '%s\0' --configure --token "a'b\"c\\d \$(id) \`id\` {x}" \
+    --base-url https://e2e.ovata.example --upn-override user@corp.example >"$work/expected"
+tail -n +2 "$state/calls/$last" | cmp - "$work/expected" || { echo "arguments differ" >&2; exit 1; }
+
+# Return on the success panel presses "Done", which ends the program with 0.
+sleep 0.5
+xdotool key Return
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+status=0
+wait "$app_pid" || status=$?
+[ "$status" -eq 0 ] || { echo "exit status $status" >&2; cat "$work/app.log"; exit 1; }
+echo "PASS: enrolled through the window; Done ended the program with status 0"
