@@ -2,8 +2,10 @@
 
 #include "agentinterface.h"
 #include "contentview.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace OvataAgentConfiguratorApp {
 
@@ -11,6 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OvataAgentConfigurator"));
+    Translations::install(app, QLocale());
 
     ContentView window(std::make_shared<SystemAgent>());
     window.setWindowTitle(ContentView::tr("Ovata Device Agent — Configuration"));
