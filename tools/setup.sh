@@ -8,7 +8,7 @@ debian_packages=(
     # Widget tests under a real X server, and the end-to-end runs.
     xvfb xauth xdotool x11-utils
     # The privileged path: polkit's pkexec, its daemon and a system bus.
-    pkexec polkitd dbus-daemon
+    pkexec polkitd dbus-daemon dbus-bin
     # Packaging and its checks; strace for the token-leak test.
     dpkg-dev fakeroot file appstream desktop-file-utils lintian strace
 )

@@ -3,6 +3,11 @@
 # installed package, run under Xvfb, typed into with xdotool and submitted
 # with Return. /usr/bin/pkexec is replaced by a pass-through inside a private
 # mount namespace only, so the shipped program and host run unchanged.
+#   e2e_enrollment.sh <application> <scripthost> <stand-in agent>
+# Set by the other tests that walk this road:
+#   OVATA_E2E_INSTALLED=<dir>  run the application installed there, in place
+#   OVATA_E2E_PKEXEC=real      leave /usr/bin/pkexec alone (a polkit daemon runs)
+#   OVATA_E2E_UID=<uid>        run the application as that user
 set -euo pipefail
 app=$1 host=$2 agent=$3
 skip() {
@@ -15,7 +20,9 @@ skip() {
 }
 command -v Xvfb >/dev/null || skip "Xvfb is not installed"
 command -v xdotool >/dev/null || skip "xdotool is not installed"
-if [ "$(id -u)" -eq 0 ]; then
+if [ "${OVATA_E2E_PKEXEC:-}" = real ]; then
+    namespace=()
+elif [ "$(id -u)" -eq 0 ]; then
     namespace=(unshare --mount)
 elif unshare --mount --map-root-user true 2>/dev/null; then
     namespace=(unshare --mount --map-root-user)
@@ -24,6 +31,7 @@ else
 fi
 
 work=$(mktemp -d)
+chmod 755 "$work"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -31,10 +39,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-install=$work/opt/ovata
-mkdir -p "$install"
-cp "$app" "$install/OvataAgentConfigurator"
-cp "$host" "$install/ovata-scripthost"
+if [ -n "${OVATA_E2E_INSTALLED:-}" ]; then
+    install=$OVATA_E2E_INSTALLED
+else
+    install=$work/opt/ovata
+    mkdir -p "$install"
+    cp "$app" "$install/OvataAgentConfigurator"
+    cp "$host" "$install/ovata-scripthost"
+fi
 cp "$agent" "$install/OvataDeviceAgent"
 state=$install/OvataDeviceAgent.state
 printf '#!/bin/sh\nexec "$@"\n' >"$work/pkexec"
@@ -46,8 +58,15 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
-"${namespace[@]}" sh -c 'mount --bind "$1" /usr/bin/pkexec && exec "$2"' sh \
-    "$work/pkexec" "$install/OvataAgentConfigurator" >"$work/app.log" 2>&1 &
+launch=("$install/OvataAgentConfigurator")
+if [ -n "${OVATA_E2E_UID:-}" ]; then
+    launch=(setpriv --reuid="$OVATA_E2E_UID" --regid="$OVATA_E2E_UID" --clear-groups "${launch[@]}")
+fi
+if [ ${#namespace[@]} -gt 0 ]; then
+    launch=("${namespace[@]}" sh -c 'mount --bind "$0" /usr/bin/pkexec && exec "$@"' \
+        "$work/pkexec" "${launch[@]}")
+fi
+"${launch[@]}" >"$work/app.log" 2>&1 &
 app_pid=$!
 pids+=("$app_pid")
 
