@@ -13,6 +13,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OvataAgentConfigurator"));
+    // Lets the desktop match the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.ovata.AgentConfigurator"));
     Translations::install(app, QLocale());
 
     ContentView window(std::make_shared<SystemAgent>());
