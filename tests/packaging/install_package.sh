@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and enrolls through the
+# installed program; then builds the Debian package and inspects it.
+#   install_package.sh <build directory> <e2e script> <stand-in agent>
+set -euo pipefail
+build=$1 e2e=$2 agent=$3
+failures=0
+check() { # <what> <actual> <expected>
+    if [ "$2" = "$3" ]; then
+        echo "PASS: $1"
+    else
+        echo "FAIL: $1: got '$2', expected '$3'" >&2
+        failures=$((failures + 1))
+    fi
+}
+need() {
+    command -v "$1" >/dev/null && return
+    if [ "${CI:-}" = true ]; then echo "FAIL: $1 is missing" >&2; exit 1; fi
+    echo "SKIP: $1 is not installed" >&2
+    exit 77
+}
+for tool in cpack dpkg-deb appstreamcli desktop-file-validate; do need "$tool"; done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+app_id=example.ovata.AgentConfigurator
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+expected_files="lib/ovata/OvataAgentConfigurator
+lib/ovata/ovata-scripthost
+share/applications/$app_id.desktop
+share/doc/ovata-agent-configurator/changelog.Debian.gz
+share/doc/ovata-agent-configurator/copyright
+share/icons/hicolor/scalable/apps/$app_id.svg
+share/metainfo/$app_id.metainfo.xml"
+check "install: exactly the expected files, no stand-in agent" \
+    "$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)" "$expected_files"
+check "install: the launcher names the installed program" \
+    "$(sed -n 's/^Exec=//p' "$prefix/share/applications/$app_id.desktop")" \
+    "$prefix/lib/ovata/OvataAgentConfigurator"
+desktop-file-validate "$prefix/share/applications/$app_id.desktop" >"$work/desktop.log" 2>&1 &&
+    ok=yes || ok=no
+check "install: the desktop entry validates" "$ok" yes
+[ "$ok" = yes ] || cat "$work/desktop.log" >&2
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$work/as.log" 2>&1 &&
+    ok=yes || ok=no
+check "install: the metainfo validates" "$ok" yes
+[ "$ok" = yes ] || cat "$work/as.log" >&2
+
+# The installed program, beside a stand-in agent, reaches the form and enrolls.
+if OVATA_E2E_INSTALLED=$prefix/lib/ovata bash "$e2e" - - "$agent"; then
+    echo "PASS: install: the installed program enrolled through its window"
+else
+    status=$?
+    [ "$status" -eq 77 ] || { echo "FAIL: install: the installed program" >&2; failures=$((failures + 1)); }
+fi
+
+# The package, built from the same build.
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) ||
+    { cat "$work/cpack.log" >&2; exit 1; }
+deb=$(ls "$work"/deb/*.deb)
+check "package: the file name" "$(basename "$deb")" "ovata-agent-configurator_1.0.0-1_$(dpkg --print-architecture).deb"
+check "package: exactly the installed files, under /usr" \
+    "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort)" "$expected_files"
+check "package: programs are executable by all" \
+    "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && /lib\/ovata\// {print $1}' | sort -u)" "-rwxr-xr-x"
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in pkexec libqt6widgets6 libqt6gui6 libqt6core6; do
+    case ", $depends," in *", $package"[\ ,]*) ok=yes ;; *) ok=no ;; esac
+    check "package: depends on $package" "$ok" yes
+done
+if command -v lintian >/dev/null; then
+    # A first upload closes no bug report; nothing else may be said.
+    lintian --suppress-tags initial-upload-closes-no-bugs "$deb" >"$work/lintian.log" 2>&1 || true
+    check "package: lintian has no complaint" "$(grep -cE '^[EW]:' "$work/lintian.log" || true)" 0
+    cat "$work/lintian.log"
+fi
+[ "$failures" -eq 0 ]
