@@ -4,16 +4,7 @@
 #include <QFile>
 #include <QTest>
 
-#include <csignal>
-
 using namespace std::chrono_literals;
-
-namespace {
-bool processExists(qint64 pid)
-{
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
-}
-} // namespace
 
 class TestAgentProbe : public QObject
 {

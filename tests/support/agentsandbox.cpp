@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <csignal>
+
 #include <sys/resource.h>
 
 namespace TestPaths {
@@ -21,6 +23,13 @@ AgentSandbox::AgentSandbox(const QString &suffix)
     : m_suffix(suffix)
 {
     QVERIFY(m_dir.isValid());
+}
+
+AgentSandbox::~AgentSandbox()
+{
+    for (const qint64 pid : heldChildren()) {
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+    }
 }
 
 QString AgentSandbox::bundleLocation() const
@@ -73,6 +82,25 @@ QList<AgentSandbox::Call> AgentSandbox::calls() const
         result.append(call);
     }
     return result;
+}
+
+QList<qint64> AgentSandbox::heldChildren() const
+{
+    QList<qint64> pids;
+    QFile file(stateDir() + QLatin1String("/held"));
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (!line.isEmpty()) {
+                pids.append(line.toLongLong());
+            }
+        }
+    }
+    return pids;
+}
+
+bool processExists(qint64 pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
 bool AgentSandbox::hasSavedConfig() const

@@ -25,6 +25,10 @@ public:
 
     // A bundle named "OvataAgentConfigurator" + suffix.
     explicit AgentSandbox(const QString &suffix = {});
+    // Ends the children the agent left behind.
+    ~AgentSandbox();
+    AgentSandbox(const AgentSandbox &) = delete;
+    AgentSandbox &operator=(const AgentSandbox &) = delete;
 
     QString directory() const { return m_dir.path(); }
     QString bundleLocation() const;
@@ -35,6 +39,8 @@ public:
     // Replaces the agent's control file (see the stand-in's header).
     void setControl(const QByteArray &directives) const;
     QList<Call> calls() const;
+    // The children "fork-hold" left behind.
+    QList<qint64> heldChildren() const;
     bool hasSavedConfig() const;
     // The three values the agent saved, exactly as they arrived.
     QByteArrayList savedConfig() const;
@@ -50,6 +56,9 @@ private:
     QTemporaryDir m_dir;
     QString m_suffix;
 };
+
+// Whether a process with this pid is alive (or a zombie).
+bool processExists(qint64 pid);
 
 // Peak resident memory of this process so far, in KiB.
 long peakRssKiB();

@@ -8,6 +8,7 @@
 #   OVATA_E2E_INSTALLED=<dir>  run the application installed there, in place
 #   OVATA_E2E_PKEXEC=real      leave /usr/bin/pkexec alone (a polkit daemon runs)
 #   OVATA_E2E_UID=<uid>        run the application as that user
+#   OVATA_E2E_WRAP="<command>" start the application under that command (strace)
 set -euo pipefail
 app=$1 host=$2 agent=$3
 skip() {
@@ -59,6 +60,10 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
 launch=("$install/OvataAgentConfigurator")
+if [ -n "${OVATA_E2E_WRAP:-}" ]; then
+    read -ra wrap <<<"$OVATA_E2E_WRAP"
+    launch=("${wrap[@]}" "${launch[@]}")
+fi
 if [ -n "${OVATA_E2E_UID:-}" ]; then
     launch=(setpriv --reuid="$OVATA_E2E_UID" --regid="$OVATA_E2E_UID" --clear-groups "${launch[@]}")
 fi

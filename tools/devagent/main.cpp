@@ -17,7 +17,8 @@
 //   flood-stdout N  write N bytes
 //   flood-stderr N
 //   signal N        die by signal N
-//   fork-hold MS    leave a child behind that holds both streams for MS
+//   fork-hold MS    leave a child behind that holds both streams for MS; its
+//                   pid is added to "held", so a test can end it
 //
 // Directives run in order, then the call does what the contract says. A file
 // rather than environment variables, because the privileged path clears the
@@ -155,9 +156,11 @@ int runDirectives(const std::string &stateDir, const std::string &mode)
             std::signal(std::atoi(value.c_str()), SIG_DFL);
             std::raise(std::atoi(value.c_str()));
         } else if (directive == "fork-hold") {
-            if (fork() == 0) {
+            if (const pid_t child = fork(); child == 0) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(std::atoll(value.c_str())));
                 _exit(0);
+            } else if (child > 0) {
+                std::ofstream(stateDir + "/held", std::ios::app) << child << '\n';
             }
         }
     }
