@@ -11,6 +11,8 @@ debian_packages=(
     pkexec polkitd dbus-daemon dbus-bin
     # Packaging and its checks; strace for the token-leak test.
     dpkg-dev fakeroot file appstream desktop-file-utils lintian strace
+    # The benchmarks watch the X server directly.
+    libxcb1-dev
 )
 
 missing_debian_packages() {
