@@ -41,8 +41,8 @@ Event nextEvent(xcb_connection_t *connection, Clock::time_point deadline)
         if (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {
             return Event(event);
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - Clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0 || xcb_connection_has_error(connection)) {
             return nullptr;
         }
@@ -68,8 +68,8 @@ int main(int argc, char *argv[])
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_request_check(connection, xcb_change_window_attributes_checked(
-                                      connection, root, XCB_CW_EVENT_MASK, &mask));
+    xcb_request_check(connection, xcb_change_window_attributes_checked(connection, root,
+                                                                       XCB_CW_EVENT_MASK, &mask));
 
     const Clock::time_point start = Clock::now();
     const pid_t child = fork();

@@ -128,8 +128,7 @@ int main(int argc, char *argv[])
     run.runUntil([&] {
         return phaseIs<ConfigState::Success>(state) || phaseIs<ConfigState::Failure>(state);
     });
-    const long runPeak = hwm ? std::max(statusKiB("VmHWM:"), run.highestRssKiB)
-                             : run.highestRssKiB;
+    const long runPeak = hwm ? std::max(statusKiB("VmHWM:"), run.highestRssKiB) : run.highestRssKiB;
     std::printf("%.2f %.2f %ld %ld %s\n", idle.largestGapMs, run.largestGapMs, idle.highestRssKiB,
                 runPeak, phaseIs<ConfigState::Success>(state) ? "success" : "failure");
     const ConfigState::Phase outcome = state.phase();

@@ -99,25 +99,6 @@ private Q_SLOTS:
         QCOMPARE(describe(state->phase()), u"form"_s);
     }
 
-    void probeSettlesThePhase_data()
-    {
-        QTest::addColumn<bool>("configured");
-        QTest::addColumn<QString>("phase");
-        QTest::newRow("enrolled") << true << u"alreadyConfigured"_s;
-        QTest::newRow("not enrolled") << false << u"form"_s;
-    }
-    void probeSettlesThePhase()
-    {
-        QFETCH(bool, configured);
-        QFETCH(QString, phase);
-        auto agent = std::make_shared<FakeAgent>();
-        agent->setConfigured(configured);
-        const auto state = ConfigState::create(agent);
-        state->probe();
-        QTRY_COMPARE(describe(state->phase()), phase);
-        QCOMPARE(agent->probes(), 1);
-    }
-
     void submitTrimsCopiesOnly_data()
     {
         QTest::addColumn<QString>("token");
@@ -242,25 +223,6 @@ private Q_SLOTS:
                                      u"alreadyConfigured||someone"_s, u"alreadyConfigured||"_s}));
         QCOMPARE(describe(state->phase()), u"form"_s);
         QCOMPARE(state->baseURL(), u"https://edited"_s);
-    }
-
-    void tryAgainKeepsTheValues()
-    {
-        auto agent = std::make_shared<FakeAgent>();
-        agent->setFailure([] { throw ConfigureError::osascriptFailed(1, u"no"_s); });
-        const auto state = ConfigState::create(agent);
-        state->setToken(u" T "_s);
-        state->setBaseURL(u" https://u "_s);
-        state->setUpnOverride(u" p "_s);
-        state->submit();
-        QTRY_COMPARE(describe(state->phase()), u"failure: Configuration command failed:\nno"_s);
-        // The message stays until the phase is written again.
-        QCoreApplication::processEvents();
-        QCOMPARE(describe(state->phase()), u"failure: Configuration command failed:\nno"_s);
-        state->setPhase(ConfigState::Form{});
-        QCOMPARE(state->token(), u" T "_s);
-        QCOMPARE(state->baseURL(), u" https://u "_s);
-        QCOMPARE(state->upnOverride(), u" p "_s);
     }
 
     void interfaceThreadStaysFreeDuringARun()

@@ -131,8 +131,8 @@ private Q_SLOTS:
         const auto state = stateFor(sandbox.platform());
         state->setToken(u"token"_s);
         state->submit();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !std::holds_alternative<ConfigState::Submitting>(state->phase()), outcomeTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!std::holds_alternative<ConfigState::Submitting>(state->phase()),
+                                 outcomeTimeoutMs);
         QCOMPARE(failureMessage(*state), failure);
         QCOMPARE(sandbox.hasSavedConfig(), failure.isEmpty());
         QCOMPARE(sandbox.heldChildren().size(), 1);
@@ -153,8 +153,8 @@ private Q_SLOTS:
         const auto state = stateFor(sandbox.platform(host));
         state->setToken(u"token"_s);
         state->submit();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !std::holds_alternative<ConfigState::Submitting>(state->phase()), outcomeTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!std::holds_alternative<ConfigState::Submitting>(state->phase()),
+                                 outcomeTimeoutMs);
         QCOMPARE(failureMessage(*state), u"Configuration command failed:\nsaid no"_s);
     }
 
