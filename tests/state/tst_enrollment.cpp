@@ -51,19 +51,6 @@ private Q_SLOTS:
         QTRY_VERIFY(std::holds_alternative<ConfigState::AlreadyConfigured>(next->phase()));
     }
 
-    void reportsTheAgentsRefusal()
-    {
-        AgentSandbox sandbox;
-        sandbox.installAgent();
-        sandbox.setControl("configure stderr token rejected by the service\\n\nconfigure exit 7\n");
-        const auto state = stateFor(sandbox);
-        state->setToken(u"T"_s);
-        state->submit();
-        QTRY_VERIFY(std::holds_alternative<ConfigState::Failure>(state->phase()));
-        QCOMPARE(failureMessage(*state), u"Configuration command failed:\nexecution error: token "
-                                         "rejected by the service (7)"_s);
-    }
-
     void reportsAMissingAgent()
     {
         AgentSandbox sandbox;
@@ -75,20 +62,6 @@ private Q_SLOTS:
         QTRY_VERIFY(std::holds_alternative<ConfigState::Failure>(state->phase()));
         QCOMPARE(failureMessage(*state), u"Agent binary not found at "_s + sandbox.agentPath() +
                                              u". Re-install the package and try again."_s);
-    }
-
-    void reportsADismissedPrompt()
-    {
-        AgentSandbox sandbox;
-        sandbox.installAgent();
-        qputenv("FAKE_PKEXEC_MODE", "dismiss");
-        const auto restore = qScopeGuard([] { qunsetenv("FAKE_PKEXEC_MODE"); });
-        const auto state = stateFor(sandbox);
-        state->setToken(u"T"_s);
-        state->submit();
-        QTRY_VERIFY(std::holds_alternative<ConfigState::Failure>(state->phase()));
-        QCOMPARE(failureMessage(*state), u"Authorization canceled."_s);
-        QVERIFY(!sandbox.hasSavedConfig());
     }
 };
 
