@@ -63,7 +63,10 @@ void ContentView::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_probed) {
         m_probed = true;
-        m_state->probe();
+        // Queued, so the window reaches the screen before the agent is
+        // started: starting a process stalls this one while it forks.
+        QMetaObject::invokeMethod(
+            this, [this] { m_state->probe(); }, Qt::QueuedConnection);
     }
 }
 
