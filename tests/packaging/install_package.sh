@@ -13,13 +13,8 @@ check() { # <what> <actual> <expected>
         failures=$((failures + 1))
     fi
 }
-need() {
-    command -v "$1" >/dev/null && return
-    if [ "${CI:-}" = true ]; then echo "FAIL: $1 is missing" >&2; exit 1; fi
-    echo "SKIP: $1 is not installed" >&2
-    exit 77
-}
-for tool in cpack dpkg-deb appstreamcli desktop-file-validate; do need "$tool"; done
+source "$(dirname "$0")/../support/skip.sh"
+require_tools cpack dpkg-deb appstreamcli desktop-file-validate
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -7,18 +7,9 @@
 set -euo pipefail
 driver=$1 host=$2 agent=$3 app=$4 e2e=$5
 
-skip() {
-    if [ "${CI:-}" = true ]; then
-        echo "FAIL: $1 (CI must run this test)" >&2
-        exit 1
-    fi
-    echo "SKIP: $1" >&2
-    exit 77
-}
+source "$(dirname "$0")/../support/skip.sh"
 [ "$(id -u)" -eq 0 ] || skip "starting a private polkit daemon needs root"
-for tool in unshare setpriv dbus-daemon dbus-send /usr/lib/polkit-1/polkitd /usr/bin/pkexec; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+require_tools unshare setpriv dbus-daemon dbus-send /usr/lib/polkit-1/polkitd /usr/bin/pkexec
 [ -u /usr/bin/pkexec ] || skip "/usr/bin/pkexec is not setuid root"
 if [ -z "${OVATA_IN_POLKIT_SANDBOX:-}" ]; then
     OVATA_IN_POLKIT_SANDBOX=1 exec unshare --mount --propagation private "$0" "$@"

@@ -11,16 +11,8 @@
 #   OVATA_E2E_WRAP="<command>" start the application under that command (strace)
 set -euo pipefail
 app=$1 host=$2 agent=$3
-skip() {
-    if [ "${CI:-}" = true ]; then
-        echo "FAIL: $1 (CI must run this test)" >&2
-        exit 1
-    fi
-    echo "SKIP: $1" >&2
-    exit 77
-}
-command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-command -v xdotool >/dev/null || skip "xdotool is not installed"
+source "$(dirname "$0")/../support/skip.sh"
+require_tools Xvfb xdotool
 if [ "${OVATA_E2E_PKEXEC:-}" = real ]; then
     namespace=()
 elif [ "$(id -u)" -eq 0 ]; then

@@ -6,11 +6,8 @@
 #   token_trace.sh <application> <scripthost> <stand-in agent>
 set -euo pipefail
 here=$(dirname "$0")
-if ! command -v strace >/dev/null; then
-    [ "${CI:-}" = true ] && { echo "FAIL: strace is missing (CI must run this test)" >&2; exit 1; }
-    echo "SKIP: strace is not installed" >&2
-    exit 77
-fi
+source "$(dirname "$0")/../support/skip.sh"
+require_tools strace
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
