@@ -43,59 +43,6 @@ private Q_SLOTS:
         QCOMPARE(isTrimmedWhitespace(QChar{character}), trimmed);
     }
 
-    void trimsOnlyTheEnds_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("all blank") << u" \t\r\n\u2028 "_s << QString();
-        QTest::newRow("inside kept") << u"  a \n b  "_s << u"a \n b"_s;
-        QTest::newRow("error output") << u"  a line of text\n"_s << u"a line of text"_s;
-        QTest::newRow("astral kept") << u" \U0001F600 "_s << u"\U0001F600"_s;
-    }
-    void trimsOnlyTheEnds()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(trimWhitespace(text), expected);
-    }
-
-    void quotesForTheShell_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("quoted");
-        QTest::newRow("empty") << QString() << u"''"_s;
-        QTest::newRow("plain") << u"T"_s << u"'T'"_s;
-        QTest::newRow("one quote") << u"it's"_s << u"'it'\\''s'"_s;
-        QTest::newRow("only quotes") << u"''"_s << u"''\\'''\\'''"_s;
-        QTest::newRow("specials unchanged")
-            << u"$(x) `y` \\ \" ! \n"_s << u"'$(x) `y` \\ \" ! \n'"_s;
-    }
-    void quotesForTheShell()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, quoted);
-        QCOMPARE(shellQuoted(text), quoted);
-    }
-
-    void escapesForAppleScript_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("escaped");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("backslash") << u"b\\c"_s << u"b\\\\c"_s;
-        QTest::newRow("quote") << u"\"x\""_s << u"\\\"x\\\""_s;
-        // Doubling first keeps the added backslashes single.
-        QTest::newRow("backslash quote") << u"\\\""_s << u"\\\\\\\""_s;
-        QTest::newRow("line breaks pass") << u"a\nb\tc\r"_s << u"a\nb\tc\r"_s;
-    }
-    void escapesForAppleScript()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, escaped);
-        QCOMPARE(appleScriptEscaped(text), escaped);
-    }
-
     void matchesTheWorkedExample()
     {
         const QString agent = u"/Apps/Agent Kit/OvataDeviceAgent"_s;

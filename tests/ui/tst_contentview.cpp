@@ -113,31 +113,6 @@ private Q_SLOTS:
         QCOMPARE(window.agent->probes(), 1);
     }
 
-    void opensOnTheProbesAnswer_data()
-    {
-        QTest::addColumn<bool>("configured");
-        QTest::addColumn<QString>("headline");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("enrolled") << true << u"This Mac is already enrolled."_s
-                                  << QStringList{u"Quit"_s, u"Reconfigure"_s};
-        QTest::newRow("fresh") << false << QString()
-                               << QStringList{u"Cancel"_s, u"Save and Enroll"_s};
-    }
-    void opensOnTheProbesAnswer()
-    {
-        QFETCH(bool, configured);
-        QFETCH(QString, headline);
-        QFETCH(QStringList, buttons);
-        Window window(configured);
-        window.open();
-        QCOMPARE(window.buttonTitles(), buttons);
-        QCOMPARE(window.view->defaultButton()->text(), buttons.last());
-        QVERIFY(window.view->defaultButton()->isDefault());
-        auto *panel = qobject_cast<StatusPanel *>(window.view->content());
-        QCOMPARE(panel ? panel->headline()->text() : QString(), headline);
-        QCOMPARE(window.view->windowTitle(), QString()); // the application sets it
-    }
-
     void panelsReadAsSpecified_data()
     {
         QTest::addColumn<int>("phase");
