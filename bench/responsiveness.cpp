@@ -8,6 +8,8 @@
 #include "agentinterface.h"
 #include "configstate.h"
 #include "contentview.h"
+#include "pkexechost.h"
+#include "privilegedhost.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,35 +84,39 @@ bool phaseIs(const ConfigState &state)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fputs("usage: responsiveness <stand-in agent> <scripting host> <agent|host>\n",
+    if (argc != 5) {
+        std::fputs("usage: responsiveness <stand-in agent> <pkexec> <helper> <agent|host>\n",
                    stderr);
         return 2;
     }
     const QString agent = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    QString host = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
-    const bool hostFloods = qstrcmp(argv[3], "host") == 0;
+    const QString pkexec = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    const bool hostFloods = qstrcmp(argv[4], "host") == 0;
 
     QTemporaryDir dir;
     const QString bundle = dir.filePath(u"OvataAgentConfigurator"_s);
     QFile::link(agent, dir.filePath(u"OvataDeviceAgent"_s));
     QDir(dir.path()).mkdir(u"OvataDeviceAgent.state"_s);
+    AgentPlatform platform;
+    platform.bundleLocation = [bundle] { return bundle; };
     if (hostFloods) {
-        host = dir.filePath(u"host"_s);
+        const QString host = dir.filePath(u"host"_s);
         QFile script(host);
         script.open(QIODevice::WriteOnly);
         script.write("#!/bin/sh\nhead -c 209715200 /dev/zero | tr '\\0' x >&2\nsleep 3\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        platform.privilegedHost = std::make_shared<OsascriptHost>(host);
     } else {
+        // The helper runs only an agent in its own folder.
+        const QString helper = dir.filePath(u"ovata-enroll-helper"_s);
+        QFile::copy(QString::fromLocal8Bit(argv[3]), helper);
         QFile control(dir.filePath(u"OvataDeviceAgent.state/control"_s));
         control.open(QIODevice::WriteOnly);
         control.write("configure flood-stderr 209715200\nconfigure sleep 3000\n");
+        platform.privilegedHost = std::make_shared<PkexecHost>(pkexec, helper);
     }
 
-    AgentPlatform platform;
-    platform.bundleLocation = [bundle] { return bundle; };
-    platform.scriptHost = host;
     ContentView view(std::make_shared<SystemAgent>(platform), [] {});
     view.show();
     ConfigState &state = view.state();

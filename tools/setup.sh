@@ -10,7 +10,7 @@ debian_packages=(
     # The privileged path: polkit's pkexec, its daemon and a system bus.
     pkexec polkitd dbus-daemon dbus-bin
     # Packaging and its checks; strace for the token-leak test.
-    dpkg-dev fakeroot file appstream desktop-file-utils lintian strace
+    dpkg-dev fakeroot file appstream desktop-file-utils lintian strace libxml2-utils
     # The benchmarks watch the X server directly.
     libxcb1-dev
 )

@@ -1,6 +1,8 @@
 #include "agentplatform.h"
 
 #include "agentpaths.h"
+#include "pkexechost.h"
+#include "privilegedhost.h"
 
 #include <QCoreApplication>
 
@@ -9,10 +11,11 @@ AgentPlatform AgentPlatform::system()
     AgentPlatform platform;
     platform.bundleLocation = &AgentPaths::bundleLocation;
 #ifdef Q_OS_MACOS
-    platform.scriptHost = QStringLiteral("/usr/bin/osascript");
+    platform.privilegedHost = std::make_shared<OsascriptHost>();
 #else
-    platform.scriptHost =
-        QCoreApplication::applicationDirPath() + u'/' + QLatin1String(OVATA_SCRIPTHOST_NAME);
+    platform.privilegedHost = std::make_shared<PkexecHost>(
+        QStringLiteral("/usr/bin/pkexec"),
+        QCoreApplication::applicationDirPath() + u'/' + QLatin1String(OVATA_HELPER_NAME));
 #endif
     return platform;
 }

@@ -6,17 +6,20 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
+
+class PrivilegedHost;
 
 struct AgentPlatform
 {
     // Asked anew on every use; the agent's location is never cached.
     std::function<QString()> bundleLocation;
-    // The scripting host that runs "-e <script>" with administrator rights.
-    QString scriptHost;
+    // Runs the configure script as root after the administrator prompt.
+    std::shared_ptr<const PrivilegedHost> privilegedHost;
     // How long the probe waits for the agent before counting it as false.
     std::chrono::milliseconds probeTimeout{std::chrono::seconds(30)};
 
-    // This process's own bundle and the platform's scripting host: the
-    // system's on macOS, ours beside the application elsewhere.
+    // This process's own bundle and the platform's privileged host: the
+    // system scripting host on macOS, pkexec and our helper elsewhere.
     static AgentPlatform system();
 };

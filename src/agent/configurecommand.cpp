@@ -2,24 +2,50 @@
 
 #include "agentpaths.h"
 #include "agentplatform.h"
-#include "boundedcapture.h"
+#include "commandlimits.h"
 #include "configureerror.h"
+#include "hostprocess.h"
 #include "privilegedcommand.h"
-#include "whitespace.h"
+#include "privilegedhost.h"
 
 #include <QFileInfo>
-#include <QProcess>
+
+#include <array>
 
 namespace {
 
-void refuseUnsendable(const QString &value, const char *what)
+struct Value
 {
-    if (value.contains(QChar(u'\0'))) {
-        throw UnsendableValueError(QString::fromUtf8(what) +
-                                   QLatin1String(" contains a NUL character (U+0000), which "
-                                                 "cannot be passed to the agent. Remove it "
-                                                 "and try again."));
+    const char *name;
+    const QString &text;
+};
+
+// Every value must reach the agent whole: a NUL would end it early, and a
+// command line the system cannot pass on would fail after the prompt.
+void refuseUnsendable(const std::array<Value, 3> &values, const QString &commandLine)
+{
+    for (const Value &value : values) {
+        if (value.text.contains(QChar(u'\0'))) {
+            throw UnsendableValueError(QString::fromUtf8(value.name) +
+                                       QLatin1String(" contains a NUL character (U+0000), which "
+                                                     "cannot be passed to the agent. Remove it "
+                                                     "and try again."));
+        }
     }
+    if (std::size_t(commandLine.toUtf8().size()) <= CommandLimits::maxCommandLineBytes) {
+        return;
+    }
+    const Value *longest = &values[0];
+    for (const Value &value : values) {
+        if (value.text.size() > longest->text.size()) {
+            longest = &value;
+        }
+    }
+    throw UnsendableValueError(
+        QString::fromUtf8(longest->name) +
+        QStringLiteral(" is too long to be passed to the agent: all values together may hold at "
+                       "most %1 KiB. Shorten it and try again.")
+            .arg((CommandLimits::maxCommandLineBytes + 1) / 1024));
 }
 
 } // namespace
@@ -32,34 +58,21 @@ void runConfigure(const AgentPlatform &platform, const QString &token, const QSt
     if (!agentFile.isFile() || !agentFile.isExecutable()) {
         throw ConfigureError::binaryMissing(agentPath);
     }
-    refuseUnsendable(token, "The enrollment token");
-    refuseUnsendable(baseURL, "The cloud service URL");
-    refuseUnsendable(upnOverride, "The user UPN override");
+    const QString commandLine =
+        PrivilegedCommand::configureCommandLine(agentPath, token, baseURL, upnOverride);
+    refuseUnsendable({Value{"The enrollment token", token}, Value{"The cloud service URL", baseURL},
+                      Value{"The user UPN override", upnOverride}},
+                     commandLine);
 
-    const QString script = PrivilegedCommand::privilegedScript(
-        PrivilegedCommand::configureCommandLine(agentPath, token, baseURL, upnOverride));
-
-    QProcess host;
-    host.setProgram(platform.scriptHost);
-    host.setArguments({QStringLiteral("-e"), script});
-    host.setInputChannelMode(QProcess::ForwardedInputChannel);
-    host.setStandardOutputFile(QProcess::nullDevice());
-
-    host.start();
-    if (!host.waitForStarted(-1)) {
-        throw HostLaunchError(host.errorString());
-    }
     // No time limit: the wait covers the credentials dialog and the agent's run.
-    BoundedCapture errorOutput;
-    captureStandardErrorUntilExit(host, errorOutput);
-
-    if (host.exitStatus() == QProcess::NormalExit && host.exitCode() == 0) {
+    const HostAnswer answer =
+        platform.privilegedHost->run(PrivilegedCommand::privilegedScript(commandLine));
+    if (answer.exitStatus == 0) {
         return;
     }
-    // A host killed by a signal reports the signal number, which is never 0.
-    const qint32 status = host.exitCode() != 0 ? host.exitCode() : -1;
     throw ConfigureError::osascriptFailed(
-        status, trimWhitespace(decodeUtf8Strictly(errorOutput.bytes()).value_or(QString())));
+        answer.exitStatus,
+        HostProcess::decodeUtf8Strictly(answer.errorOutput).value_or(QString()).trimmed());
 }
 
 void runConfigure(const QString &token, const QString &baseURL, const QString &upnOverride)

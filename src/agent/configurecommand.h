@@ -1,5 +1,5 @@
-// Runs the agent's configure command as root through the scripting host,
-// which first asks for an administrator's credentials.
+// Runs the agent's configure command as root through the platform's
+// privileged host, which first asks for an administrator's credentials.
 #pragma once
 
 class QString;
@@ -8,8 +8,9 @@ struct AgentPlatform;
 // Blocks until the host has exited; call it off the interface thread.
 // Throws ConfigureError (agent missing, or the host failed: a dismissed
 // prompt included), HostLaunchError (the host could not be started) or
-// UnsendableValueError (a value holds U+0000); nothing is started for the
-// first and the last.
+// UnsendableValueError (a value holds U+0000, or the command line would be
+// too long for the system to pass on); nothing is started for the first and
+// the last.
 void runConfigure(const AgentPlatform &platform, const QString &token, const QString &baseURL,
                   const QString &upnOverride);
 void runConfigure(const QString &token, const QString &baseURL, const QString &upnOverride);

@@ -1,67 +1,93 @@
 #include "pkexechost.h"
 
-#include "boundedcapture.h"
+#include "hostprocess.h"
 #include "privilegedcommand.h"
-#include "whitespace.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 namespace {
 
-QByteArray executionError(const QString &message, int number)
+HostAnswer executionError(int status, const QString &message)
 {
-    return QByteArray("execution error: ") + message.toUtf8() + " (" + QByteArray::number(number) +
-           ")\n";
+    return {status, "execution error: " + message.toUtf8() + " (" + QByteArray::number(status) +
+                        ")\n"};
 }
 
 } // namespace
 
-namespace PkexecHost {
+PkexecHost::PkexecHost(QString pkexecProgram, QString helperProgram)
+    : m_pkexec(std::move(pkexecProgram))
+    , m_helper(std::move(helperProgram))
+{}
 
-Answer answerFor(int status, const QByteArray &errorOutput)
+HostAnswer PkexecHost::answerFor(int status, const QByteArray &errorOutput)
 {
     if (status == 0) {
         return {};
     }
-    if (status == 126 && errorOutput.contains("Request dismissed")) {
-        return {1, executionError(QStringLiteral("User canceled."), -128)};
+    const QString output = QString::fromUtf8(errorOutput).trimmed();
+    if (status == 126 && output.contains(QLatin1String("Request dismissed"))) {
+        return {1, "execution error: User canceled. (-128)\n"};
     }
-    const QString message = trimWhitespace(QString::fromUtf8(errorOutput));
-    // The system host's wording for a command that failed without a word.
-    return {1, executionError(message.isEmpty()
-                                  ? QStringLiteral("The command exited with a non-zero status.")
-                                  : message,
-                              status)};
+    if (status == 127 && output.contains(QLatin1String("No authentication agent found"))) {
+        return executionError(
+            status, QStringLiteral("No authentication agent is running, so the administrator "
+                                   "prompt cannot be shown. Log in to a desktop session, or start "
+                                   "a polkit authentication agent, and try again."));
+    }
+    if (status == 127 && output.startsWith(QLatin1String("Error getting authority"))) {
+        return executionError(
+            status, QStringLiteral("The polkit service cannot be reached (no system bus or no "
+                                   "polkit daemon is running), so administrator rights cannot be "
+                                   "requested. Start the system's polkit service and try again."));
+    }
+    if (status == 127 && output.contains(QLatin1String("must be setuid root"))) {
+        return executionError(
+            status, QStringLiteral("pkexec is not setuid root, so it cannot grant administrator "
+                                   "rights. Reinstall polkit's pkexec package and try again."));
+    }
+    if (status == helperRefusedStatus &&
+        output.startsWith(QLatin1String("ovata-enroll-helper: refused: "))) {
+        return executionError(
+            status, QStringLiteral("The enrollment helper refused the command (%1). Reinstall "
+                                   "the package so that the application and its helper match, "
+                                   "and try again.")
+                        .arg(output.section(QLatin1String(": "), 2)));
+    }
+    return executionError(status, output.isEmpty() ? QStringLiteral("The command exited with a "
+                                                                    "non-zero status.")
+                                                   : output);
 }
 
-Answer run(const QStringList &arguments, const QString &pkexecProgram)
+HostAnswer PkexecHost::run(const QString &script) const
 {
-    if (arguments.size() != 2 || arguments.at(0) != QLatin1String("-e")) {
-        return {1, "usage: ovata-scripthost -e 'do shell script \"…\" with administrator "
-                   "privileges'\n"};
-    }
-    const auto commandLine = PrivilegedCommand::commandLineFromScript(arguments.at(1));
+    const auto commandLine = PrivilegedCommand::commandLineFromScript(script);
     if (!commandLine) {
         return {1, "syntax error: only do shell script \"…\" with administrator privileges is "
                    "supported (-2741)\n"};
     }
+    // Before any prompt: a prompt for a helper that is not there helps nobody.
+    const QFileInfo helper(m_helper);
+    if (!helper.isFile() || !helper.isExecutable()) {
+        return executionError(127, QStringLiteral("The enrollment helper is missing at %1. "
+                                                  "Reinstall the package and try again.")
+                                       .arg(m_helper));
+    }
 
     QProcess pkexec;
-    pkexec.setProgram(pkexecProgram);
-    pkexec.setArguments({QStringLiteral("/bin/sh"), QStringLiteral("-c"), *commandLine});
-    pkexec.setInputChannelMode(QProcess::ForwardedInputChannel);
-    pkexec.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    pkexec.setProgram(m_pkexec);
+    pkexec.setArguments({m_helper});
+    pkexec.setStandardOutputFile(QProcess::nullDevice());
     pkexec.start();
     if (!pkexec.waitForStarted(-1)) {
-        return {1, executionError(pkexec.errorString(), -1)};
+        return executionError(
+            127, QStringLiteral("%1 could not be started (%2), so administrator rights cannot be "
+                                "requested. Install polkit's pkexec package and try again.")
+                     .arg(m_pkexec, pkexec.errorString()));
     }
-    BoundedCapture errorOutput;
-    captureStandardErrorUntilExit(pkexec, errorOutput);
-    if (pkexec.exitStatus() == QProcess::CrashExit) {
-        // pkexec itself died; 128 + signal is how a shell would report it.
-        return answerFor(128 + pkexec.exitCode(), errorOutput.bytes());
-    }
-    return answerFor(pkexec.exitCode(), errorOutput.bytes());
+    pkexec.write(commandLine->toUtf8());
+    pkexec.closeWriteChannel();
+    const HostAnswer answer = HostProcess::finish(pkexec);
+    return answerFor(answer.exitStatus, answer.errorOutput);
 }
-
-} // namespace PkexecHost

@@ -1,32 +1,30 @@
-// Our stand-in for the system scripting host where there is none: it accepts
-// one script form, do shell script "<literal>" with administrator privileges,
-// runs the command line as root through polkit's pkexec and answers as the
-// system host does, so the configure command and its error texts are the
-// same on every platform.
+// The privileged host where the system has no scripting host: polkit's
+// pkexec runs our root helper, and the command line travels on the helper's
+// standard input, never on an argument list, so it reaches neither the
+// system log, nor the authentication dialog, nor other users' process
+// listings. Its answers read as the system scripting host's do, so the
+// configure command's texts are the same everywhere.
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include "privilegedhost.h"
 
-namespace PkexecHost {
-
-// What the host ends with: its exit status and what it writes to its error
-// stream (nothing on success).
-struct Answer
+class PkexecHost final : public PrivilegedHost
 {
-    int exitCode = 0;
-    QByteArray errorOutput;
+public:
+    // The helper is named on pkexec's command line and nothing else is.
+    PkexecHost(QString pkexecProgram, QString helperProgram);
+
+    // The script must be of the one form privilegedScript writes.
+    HostAnswer run(const QString &script) const override;
+
+    // Words pkexec's outcome as the scripting host would: a dismissed dialog
+    // is "User canceled. (-128)"; a failure a user can act on says what to
+    // do; anything else carries the trimmed error output and the status.
+    static HostAnswer answerFor(int status, const QByteArray &errorOutput);
+
+    static constexpr int helperRefusedStatus = 125;
+
+private:
+    QString m_pkexec;
+    QString m_helper;
 };
-
-// The answer for pkexec's outcome: 0 passes; a dismissed dialog (126 with
-// "Request dismissed") is the host's "User canceled. (-128)"; any other
-// status carries the command's trimmed error output and that status.
-Answer answerFor(int status, const QByteArray &errorOutput);
-
-// The whole host: checks the arguments ("-e" and a script of the one form),
-// runs `pkexecProgram /bin/sh -c <command line>` with the caller's standard
-// input and output, and answers.
-Answer run(const QStringList &arguments, const QString &pkexecProgram);
-
-} // namespace PkexecHost

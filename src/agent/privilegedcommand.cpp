@@ -80,15 +80,6 @@ std::optional<QString> commandLineFromScript(const QString &script)
         case u'"':
             decoded.append(u'"');
             break;
-        case u'n':
-            decoded.append(u'\n');
-            break;
-        case u'r':
-            decoded.append(u'\r');
-            break;
-        case u't':
-            decoded.append(u'\t');
-            break;
         default:
             return std::nullopt;
         }

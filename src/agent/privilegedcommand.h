@@ -27,10 +27,8 @@ QString configureCommandLine(const QString &agentPath, const QString &token, con
 // do shell script "<escaped command line>" with administrator privileges
 QString privilegedScript(const QString &commandLine);
 
-// The reverse of privilegedScript for our own scripting host: the command
-// line, or nothing when the script is not exactly of that form or its literal
-// holds an escape AppleScript does not know. Besides \\ and \" the literal
-// may use \n, \r and \t.
+// The reverse of privilegedScript: the command line, or nothing when the
+// script is not exactly of the form privilegedScript writes.
 std::optional<QString> commandLineFromScript(const QString &script);
 
 } // namespace PrivilegedCommand

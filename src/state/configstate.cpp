@@ -3,7 +3,6 @@
 #include "agentcontract.h"
 #include "agentinterface.h"
 #include "configureerror.h"
-#include "whitespace.h"
 
 #include <QCoreApplication>
 #include <QThreadPool>
@@ -73,12 +72,12 @@ void ConfigState::probe()
 
 void ConfigState::submit()
 {
-    const QString token = trimWhitespace(m_token);
-    QString baseURL = trimWhitespace(m_baseURL);
+    const QString token = m_token.trimmed();
+    QString baseURL = m_baseURL.trimmed();
     if (baseURL.isEmpty()) {
         baseURL = AgentContract::defaultCloudServiceUrl;
     }
-    const QString upnOverride = trimWhitespace(m_upnOverride);
+    const QString upnOverride = m_upnOverride.trimmed();
 
     if (token.isEmpty()) {
         setPhase(Failure{QStringLiteral("Enrollment token is required.")});

@@ -3,7 +3,6 @@
 #include "agentcontract.h"
 #include "configstate.h"
 #include "textstyles.h"
-#include "whitespace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,5 +87,5 @@ void EnrollmentForm::sync()
     showValue(m_token, m_state.token());
     showValue(m_baseUrl, m_state.baseURL());
     showValue(m_upnOverride, m_state.upnOverride());
-    m_save->setEnabled(!trimWhitespace(m_state.token()).isEmpty());
+    m_save->setEnabled(!m_state.token().trimmed().isEmpty());
 }

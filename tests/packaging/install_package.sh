@@ -14,7 +14,7 @@ check() { # <what> <actual> <expected>
     fi
 }
 source "$(dirname "$0")/../support/skip.sh"
-require_tools cpack dpkg-deb appstreamcli desktop-file-validate
+require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -23,12 +23,14 @@ app_id=example.ovata.AgentConfigurator
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 expected_files="lib/ovata/OvataAgentConfigurator
-lib/ovata/ovata-scripthost
+lib/ovata/ovata-enroll-helper
 share/applications/$app_id.desktop
+share/doc/ovata-agent-configurator/50-ovata-enroll.rules.example
 share/doc/ovata-agent-configurator/changelog.Debian.gz
 share/doc/ovata-agent-configurator/copyright
 share/icons/hicolor/scalable/apps/$app_id.svg
-share/metainfo/$app_id.metainfo.xml"
+share/metainfo/$app_id.metainfo.xml
+share/polkit-1/actions/$app_id.policy"
 check "install: exactly the expected files, no stand-in agent" \
     "$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)" "$expected_files"
 check "install: the launcher names the installed program" \
@@ -42,6 +44,12 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$
     ok=yes || ok=no
 check "install: the metainfo validates" "$ok" yes
 [ "$ok" = yes ] || cat "$work/as.log" >&2
+check "install: the polkit action names the installed helper" \
+    "$(sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p' "$prefix/share/polkit-1/actions/$app_id.policy")" \
+    "$(realpath "$prefix")/lib/ovata/ovata-enroll-helper"
+xmllint --noout --dtdvalid /usr/share/polkit-1/policyconfig-1.dtd \
+    "$prefix/share/polkit-1/actions/$app_id.policy" 2>"$work/xml.log" && ok=yes || ok=no
+check "install: the polkit action is valid" "$ok" yes
 
 # The installed program, beside a stand-in agent, reaches the form and enrolls.
 if OVATA_E2E_INSTALLED=$prefix/lib/ovata bash "$e2e" - - "$agent"; then
@@ -60,6 +68,9 @@ check "package: exactly the installed files, under /usr" \
     "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort)" "$expected_files"
 check "package: programs are executable by all" \
     "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && /lib\/ovata\// {print $1}' | sort -u)" "-rwxr-xr-x"
+check "package: the polkit action names /usr/lib/ovata/ovata-enroll-helper" \
+    "$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/polkit-1/actions/$app_id.policy" |
+        sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p')" /usr/lib/ovata/ovata-enroll-helper
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in pkexec libqt6widgets6 libqt6gui6 libqt6core6; do
     case ", $depends," in *", $package"[\ ,]*) ok=yes ;; *) ok=no ;; esac

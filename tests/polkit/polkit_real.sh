@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The privileged path with the real /usr/bin/pkexec and a real polkit daemon.
-# Everything lives in a private mount namespace: its own system bus in
-# /run/dbus, its own rules in /etc/polkit-1/rules.d and two test users added
-# to a private copy of /etc/passwd, so nothing is left on the machine.
-#   polkit_real.sh <driver> <scripthost> <stand-in agent> <application> <e2e script>
+# The privileged path with the real /usr/bin/pkexec and a real polkit daemon,
+# on the installed program and its polkit action. Everything lives in a
+# private mount namespace: its own system bus in /run/dbus, its own actions
+# and rules, a listener on /dev/log, and two test users added to a private
+# copy of /etc/passwd, so nothing is left on the machine. What the test
+# users run is copied into the test's own world-readable folder first, so
+# the checkout may lie anywhere.
+#   polkit_real.sh <driver> <build directory> <stand-in agent> <e2e script>
 set -euo pipefail
-driver=$1 host=$2 agent=$3 app=$4 e2e=$5
+driver=$1 build=$2 agent=$3 e2e=$4
 
 source "$(dirname "$0")/../support/skip.sh"
 [ "$(id -u)" -eq 0 ] || skip "starting a private polkit daemon needs root"
@@ -18,15 +21,42 @@ fi
 work=$(mktemp -d)
 chmod 755 "$work"
 pids=()
+made_dev_log=false
 cleanup() {
     local pid
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${pids[@]}"; do
         for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     done
+    umount /dev/log 2>/dev/null || true
+    $made_dev_log && rm -f /dev/log
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+failures=0
+check() {
+    if [ "$2" = "$3" ]; then
+        echo "PASS: $1"
+    else
+        echo "FAIL: $1"$'\n'"  expected: $3"$'\n'"  actual:   $2" >&2
+        failures=$((failures + 1))
+    fi
+}
+
+# The installed program, its helper and its action, as a package lays them out.
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+install=$prefix/lib/ovata
+helper=$install/ovata-enroll-helper
+policy=$prefix/share/polkit-1/actions/example.ovata.AgentConfigurator.policy
+check "the action names the installed helper" \
+    "$(sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p' "$policy")" "$helper"
+cp "$agent" "$install/OvataDeviceAgent"
+cp "$driver" "$work/polkitdriver"
+driver=$work/polkitdriver
+chmod -R a+rX "$work"
+state=$install/OvataDeviceAgent.state
 
 # Two users nobody else has: polkit says yes to one and no to the other.
 free_uid() {
@@ -48,13 +78,20 @@ chmod 644 "$work/passwd" "$work/group"
 mount --bind "$work/passwd" /etc/passwd
 mount --bind "$work/group" /etc/group
 
+# The system's actions plus ours; rules that grant ours alone. While the file
+# "slow" exists the grant takes three seconds, as a prompt would.
+mkdir -p "$work/actions" /usr/share/polkit-1/actions
+cp -a /usr/share/polkit-1/actions/. "$work/actions/"
+cp "$policy" "$work/actions/"
+mount --bind "$work/actions" /usr/share/polkit-1/actions
 mkdir -p /etc/polkit-1/rules.d /run/dbus
 mount -t tmpfs -o mode=755 tmpfs /run/dbus
 mount -t tmpfs -o mode=755 tmpfs /etc/polkit-1/rules.d
-cat >/etc/polkit-1/rules.d/00-ovata-test.rules <<'RULES'
+cat >/etc/polkit-1/rules.d/00-ovata-test.rules <<RULES
 polkit.addRule(function(action, subject) {
-    if (action.id == "org.freedesktop.policykit.exec" && action.lookup("program") == "/bin/sh") {
+    if (action.id == "example.ovata.AgentConfigurator.enroll") {
         if (subject.user == "ovata-polkit-yes") {
+            try { polkit.spawn(["/bin/sh", "-c", "[ ! -e $work/slow ] || sleep 3"]); } catch (e) {}
             return polkit.Result.YES;
         }
         if (subject.user == "ovata-polkit-no") {
@@ -64,6 +101,13 @@ polkit.addRule(function(action, subject) {
 });
 RULES
 chmod 644 /etc/polkit-1/rules.d/00-ovata-test.rules
+
+# The system log, as pkexec writes it.
+[ -e /dev/log ] || { : >/dev/log; made_dev_log=true; }
+"$driver" listen-log "$work/log.socket" >"$work/syslog" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -S "$work/log.socket" ] && break; sleep 0.1; done
+mount --bind "$work/log.socket" /dev/log
 
 pids+=("$(dbus-daemon --system --fork --print-pid)")
 /usr/lib/polkit-1/polkitd --no-debug >"$work/polkitd.log" 2>&1 &
@@ -75,34 +119,22 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 
-install=$work/opt/ovata
-mkdir -p "$install"
-cp "$agent" "$install/OvataDeviceAgent"
-chmod 755 "$install" "$install/OvataDeviceAgent"
-state=$install/OvataDeviceAgent.state
-
 as_user() {
     local uid=$1
     shift
     setpriv --reuid="$uid" --regid="$uid" --clear-groups env HOME=/nonexistent "$@"
 }
-
-failures=0
-check() {
-    if [ "$2" = "$3" ]; then
-        echo "PASS: $1"
-    else
-        echo "FAIL: $1"$'\n'"  expected: $3"$'\n'"  actual:   $2" >&2
-        failures=$((failures + 1))
-    fi
-}
+calls() { ls "$state/calls" 2>/dev/null | wc -l; }
 
 # Allowed: the agent runs as root and receives exactly what was sent.
-token="a'b\"c\\d \$(id) \`id\` ; x  y & ü€"
+token="a'b\"c\\d \$(id) \`id\` ; x  y & ü€ tok-7f3e9a"
 url="https://polkit.ovata.example/p?a=1&b='2'"
 upn="jörg.o'brien@corp.example"
-result=$(as_user "$yes_uid" "$driver" "$host" "$install/OvataAgentConfigurator" \
-    "$token" "$url" "$upn") || true
+configure() { # <uid> <token> <url> <upn>
+    OVATA_TOKEN=$2 OVATA_URL=$3 OVATA_UPN=$4 \
+        as_user "$1" "$driver" configure "$install/OvataAgentConfigurator" || true
+}
+result=$(configure "$yes_uid" "$token" "$url" "$upn")
 check "allowed: the configure command succeeds" "$result" saved
 record=$(ls "$state/calls" 2>/dev/null | tail -n 1)
 if [ -n "$record" ]; then
@@ -110,28 +142,87 @@ if [ -n "$record" ]; then
         "$(head -n 1 "$state/calls/$record" | cut -d' ' -f2)" 0
     printf '%s\0' --configure --token "$token" --base-url "$url" --upn-override "$upn" \
         >"$work/expected"
-    tail -n +2 "$state/calls/$record" | cmp -s - "$work/expected" &&
-        same=yes || same=no
+    tail -n +2 "$state/calls/$record" | cmp -s - "$work/expected" && same=yes || same=no
     check "allowed: the agent got exactly the arguments sent" "$same" yes
 else
     check "allowed: the agent was started" "no" "yes"
 fi
 
+# The system log names the helper and holds no token.
+sleep 0.3
+executing=$(grep -a 'Executing command' "$work/syslog" || true)
+echo "  system log: ${executing:0:300}"
+case $executing in *"COMMAND=$helper"*) ok=yes ;; *) ok=no ;; esac
+check "system log: pkexec logged running the helper" "$ok" yes
+grep -aqF 'tok-7f3e9a' "$work/syslog" && ok=no || ok=yes
+check "system log: no token in it" "$ok" yes
+
 # Refused: pkexec's own message comes back as the failure text.
-calls_before=$(ls "$state/calls" | wc -l)
-result=$(as_user "$no_uid" "$driver" "$host" "$install/OvataAgentConfigurator" \
-    token https://x.example "") || true
+calls_before=$(calls)
+result=$(configure "$no_uid" token https://x.example "")
 case $result in
 "Configuration command failed:"$'\n'"execution error: "*"Not authorized"*" (127)") ok=yes ;;
 *) ok=no ;;
 esac
 check "refused: the failure names pkexec's 'Not authorized'" "$ok" yes
-echo "  the text: ${result//$'\n'/ \\n }"
-check "refused: the agent was not started" "$(ls "$state/calls" | wc -l)" "$calls_before"
+check "refused: the agent was not started" "$(calls)" "$calls_before"
+
+# Delegation grants enrollment only: with the action granted, the helper runs
+# nothing but the agent beside it with exactly the configure words.
+mkdir -p "$work/elsewhere"
+printf '#!/bin/sh\ntouch %s/ran\n' "$work" >"$work/elsewhere/OvataDeviceAgent"
+chmod 755 "$work/elsewhere" "$work/elsewhere/OvataDeviceAgent"
+agent_q="'$install/OvataDeviceAgent'"
+tail_ok="--configure --token 't' --base-url 'https://u' --upn-override ''"
+while IFS='|' read -r what line; do
+    rm -f "$work/ran"
+    calls_before=$(calls)
+    status=0
+    printf '%s' "$line" | as_user "$yes_uid" /usr/bin/pkexec "$helper" \
+        >/dev/null 2>"$work/refusal" || status=$?
+    ok=yes
+    [ "$status" -eq 125 ] && [ "$(wc -l <"$work/refusal")" -eq 1 ] &&
+        grep -q '^ovata-enroll-helper: refused: ' "$work/refusal" || ok=no
+    [ ! -e "$work/ran" ] && [ "$(calls)" = "$calls_before" ] || ok=no
+    check "helper refuses $what ($(cat "$work/refusal"))" "$ok" yes
+done <<LINES
+a shell|'/bin/sh' -c 'touch $work/ran'
+an agent in another folder|'$work/elsewhere/OvataDeviceAgent' $tail_ok
+another program beside it|'$helper' $tail_ok
+an extra word|$agent_q $tail_ok ; touch $work/ran
+a missing word|$agent_q --configure --token 't' --base-url 'https://u'
+flags out of order|$agent_q --configure --base-url 'https://u' --token 't' --upn-override ''
+an unquoted ;|$agent_q --configure --token 't';touch $work/ran;'' --base-url 'https://u' --upn-override ''
+an unquoted \$(…)|$agent_q --configure --token \$(touch $work/ran) --base-url 'https://u' --upn-override ''
+LINES
+rm -f "$work/ran"
+status=0
+{ printf "%s --configure --token '" "$agent_q"; head -c 200000 /dev/zero | tr '\0' t
+  printf "' --base-url 'https://u' --upn-override ''"; } |
+    as_user "$yes_uid" /usr/bin/pkexec "$helper" >/dev/null 2>"$work/refusal" || status=$?
+check "helper refuses input over the bound ($(cat "$work/refusal"))" "$status" 125
+
+# Process listings: while the grant takes three seconds and the agent runs
+# two, another user reads every argument list.
+touch "$work/slow"
+echo "configure sleep 2000" >"$work/control"
+mkdir -p "$state" && cp "$work/control" "$state/control"
+OVATA_FRAGMENT=tok-7f3e9a as_user "$no_uid" "$driver" scan 7000 >"$work/scan" &
+scanner=$!
+sleep 0.3
+result=$(configure "$yes_uid" "$token" "$url" "$upn")
+wait "$scanner" || true
+rm -f "$work/slow" "$state/control"
+check "listing: the slow enrollment succeeds" "$result" saved
+echo "  processes whose arguments held the token, as another user saw them:"
+sed 's/^/    /' "$work/scan"
+others=$(awk '$1 != "sh" && $1 != "OvataDeviceAgen" && $1 != "OvataDeviceAgent"' "$work/scan")
+check "listing: the token only in the agent's and its shell's arguments" "$others" ""
 
 # The same road through the window, as the allowed user.
 rm -rf "$state"
-if OVATA_E2E_PKEXEC=real OVATA_E2E_UID=$yes_uid bash "$e2e" "$app" "$host" "$agent"; then
+if OVATA_E2E_PKEXEC=real OVATA_E2E_UID=$yes_uid OVATA_E2E_INSTALLED=$install \
+    bash "$e2e" - - "$agent"; then
     echo "PASS: the window enrolled through the real pkexec"
 else
     status=$?

@@ -1,29 +1,48 @@
-// Runs one configure through the real scripting host and pkexec, for the
-// polkit test: polkitdriver <host> <application path> <token> <url> <upn>.
-// Prints "saved" or the failure text, as the window would show it.
+// Helpers for the polkit test, run as its test users:
+//   polkitdriver configure <application path>
+//       one configure of $OVATA_TOKEN, $OVATA_URL and $OVATA_UPN (off the
+//       argument list, as the window holds them) through the real pkexec and
+//       the helper beside the application; prints "saved" or the failure text
+//   polkitdriver listen-log <socket path>
+//       binds a datagram socket there and prints every message it receives
+//   polkitdriver scan <milliseconds>
+//       reads every other /proc/*/cmdline for that long; prints, for each
+//       process whose arguments held $OVATA_FRAGMENT, its name and how long
 #include "agentplatform.h"
 #include "configurecommand.h"
 #include "configureerror.h"
+#include "pkexechost.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
 #include <QTextStream>
+#include <QThread>
 
-int main(int argc, char *argv[])
+#include <cstdio>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+int configure(const QStringList &args)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 6) {
-        QTextStream(stderr) << "usage: polkitdriver <host> <application> <token> <url> <upn>\n";
-        return 2;
-    }
     AgentPlatform platform;
-    platform.scriptHost = args.at(1);
-    const QString application = args.at(2);
+    const QString application = args.at(0);
     platform.bundleLocation = [application] { return application; };
-
+    platform.privilegedHost = std::make_shared<PkexecHost>(
+        QStringLiteral("/usr/bin/pkexec"),
+        QFileInfo(application).absolutePath() + QLatin1String("/ovata-enroll-helper"));
     QTextStream out(stdout);
     try {
-        runConfigure(platform, args.at(3), args.at(4), args.at(5));
+        runConfigure(platform, qEnvironmentVariable("OVATA_TOKEN"),
+                     qEnvironmentVariable("OVATA_URL"), qEnvironmentVariable("OVATA_UPN"));
         out << "saved\n";
         return 0;
     } catch (const ConfigureError &error) {
@@ -32,4 +51,86 @@ int main(int argc, char *argv[])
         out << QString::fromUtf8(error.what()) << '\n';
     }
     return 1;
+}
+
+int listenLog(const QString &path)
+{
+    const int fd = socket(AF_UNIX, SOCK_DGRAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        std::perror("bind");
+        return 1;
+    }
+    chmod(name.constData(), 0666);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
+        if (n > 0) {
+            std::fwrite(buffer, 1, size_t(n), stdout);
+            std::fputc('\n', stdout);
+        }
+    }
+}
+
+int scan(const QByteArray &fragment, int milliseconds)
+{
+    struct Seen
+    {
+        QString program;
+        qint64 first = -1;
+        qint64 last = -1;
+    };
+    QMap<QString, Seen> seen;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) {
+        const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+        for (const QString &pid : pids) {
+            if (pid.toLongLong() <= 0 || pid.toLongLong() == QCoreApplication::applicationPid()) {
+                continue;
+            }
+            QFile cmdline(QLatin1String("/proc/") + pid + QLatin1String("/cmdline"));
+            if (!cmdline.open(QIODevice::ReadOnly) || !cmdline.readAll().contains(fragment)) {
+                continue;
+            }
+            QFile comm(QLatin1String("/proc/") + pid + QLatin1String("/comm"));
+            comm.open(QIODevice::ReadOnly);
+            Seen &entry = seen[pid];
+            entry.program = QString::fromUtf8(comm.readAll().trimmed());
+            if (entry.first < 0) {
+                entry.first = clock.elapsed();
+            }
+            entry.last = clock.elapsed();
+        }
+        QThread::msleep(20);
+    }
+    QTextStream out(stdout);
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
+        out << it->program << ' ' << (it->last - it->first) << " ms (pid " << it.key() << ")\n";
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const QString mode = args.isEmpty() ? QString() : args.takeFirst();
+    if (mode == QLatin1String("configure") && args.size() == 1) {
+        return configure(args);
+    }
+    if (mode == QLatin1String("listen-log") && args.size() == 1) {
+        return listenLog(args.at(0));
+    }
+    if (mode == QLatin1String("scan") && args.size() == 1) {
+        return scan(qgetenv("OVATA_FRAGMENT"), args.at(0).toInt());
+    }
+    QTextStream(stderr) << "usage: see the head of polkitdriver.cpp\n";
+    return 2;
 }

@@ -1,5 +1,8 @@
 #include "agentsandbox.h"
 
+#include "pkexechost.h"
+#include "privilegedhost.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -13,9 +16,13 @@ QString devAgent()
 {
     return QStringLiteral(OVATA_TEST_DEVAGENT);
 }
-QString fakePkexecHost()
+QString fakePkexec()
 {
-    return QStringLiteral(OVATA_TEST_FAKE_PKEXEC_HOST);
+    return QStringLiteral(OVATA_TEST_FAKE_PKEXEC);
+}
+QString enrollHelper()
+{
+    return QStringLiteral(OVATA_TEST_HELPER);
 }
 } // namespace TestPaths
 
@@ -131,12 +138,26 @@ QString AgentSandbox::writeScript(const QString &name, const QByteArray &body) c
     return path;
 }
 
-AgentPlatform AgentSandbox::platform(const QString &scriptHost) const
+AgentPlatform AgentSandbox::platform(std::shared_ptr<const PrivilegedHost> host) const
 {
     AgentPlatform platform;
     platform.bundleLocation = [location = bundleLocation()] { return location; };
-    platform.scriptHost = scriptHost;
+    platform.privilegedHost = std::move(host);
     return platform;
+}
+
+AgentPlatform AgentSandbox::platform(const QString &scriptHost) const
+{
+    return platform(std::make_shared<OsascriptHost>(scriptHost));
+}
+
+AgentPlatform AgentSandbox::platform() const
+{
+    const QString helper = m_dir.filePath(QStringLiteral("ovata-enroll-helper"));
+    if (!QFile::exists(helper)) {
+        QFile::copy(TestPaths::enrollHelper(), helper);
+    }
+    return platform(std::make_shared<PkexecHost>(TestPaths::fakePkexec(), helper));
 }
 
 long peakRssKiB()

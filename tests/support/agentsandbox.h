@@ -7,10 +7,15 @@
 #include <QByteArrayList>
 #include <QTemporaryDir>
 
+#include <memory>
+
+class PrivilegedHost;
+
 namespace TestPaths {
 QString devAgent();
-// Our scripting host built to use the fake pkexec fixture.
-QString fakePkexecHost();
+// Runs its arguments as they are, or answers as pkexec does (FAKE_PKEXEC_MODE).
+QString fakePkexec();
+QString enrollHelper();
 } // namespace TestPaths
 
 class AgentSandbox
@@ -48,7 +53,12 @@ public:
     // Writes an executable script into the sandbox and returns its path.
     QString writeScript(const QString &name, const QByteArray &body) const;
 
-    AgentPlatform platform(const QString &scriptHost = TestPaths::fakePkexecHost()) const;
+    // The Linux road with the fake pkexec: our helper, copied beside the
+    // agent as installed, runs the command line.
+    AgentPlatform platform() const;
+    AgentPlatform platform(std::shared_ptr<const PrivilegedHost> host) const;
+    // A scripting host of the macOS kind: this program, started with "-e".
+    AgentPlatform platform(const QString &scriptHost) const;
 
 private:
     QString stateDir() const;

@@ -3,14 +3,14 @@
 # installed package, run under Xvfb, typed into with xdotool and submitted
 # with Return. /usr/bin/pkexec is replaced by a pass-through inside a private
 # mount namespace only, so the shipped program and host run unchanged.
-#   e2e_enrollment.sh <application> <scripthost> <stand-in agent>
+#   e2e_enrollment.sh <application> <enroll helper> <stand-in agent>
 # Set by the other tests that walk this road:
 #   OVATA_E2E_INSTALLED=<dir>  run the application installed there, in place
 #   OVATA_E2E_PKEXEC=real      leave /usr/bin/pkexec alone (a polkit daemon runs)
 #   OVATA_E2E_UID=<uid>        run the application as that user
 #   OVATA_E2E_WRAP="<command>" start the application under that command (strace)
 set -euo pipefail
-app=$1 host=$2 agent=$3
+app=$1 helper=$2 agent=$3
 source "$(dirname "$0")/../support/skip.sh"
 require_tools Xvfb xdotool
 if [ "${OVATA_E2E_PKEXEC:-}" = real ]; then
@@ -38,7 +38,7 @@ else
     install=$work/opt/ovata
     mkdir -p "$install"
     cp "$app" "$install/OvataAgentConfigurator"
-    cp "$host" "$install/ovata-scripthost"
+    cp "$helper" "$install/ovata-enroll-helper"
 fi
 cp "$agent" "$install/OvataDeviceAgent"
 state=$install/OvataDeviceAgent.state
@@ -67,6 +67,12 @@ fi
 app_pid=$!
 pids+=("$app_pid")
 
+if [ -n "${OVATA_E2E_UID:-}" ]; then
+    # Not dumpable: the kernel hands its /proc files to root, so the user's
+    # other processes cannot read the token from its memory.
+    sleep 0.5
+    [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ] || { echo "the program is dumpable" >&2; exit 1; }
+fi
 title='Ovata Device Agent — Configuration'
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
 [ "$(xdotool getwindowname "$window")" = "$title" ] || { echo "wrong title" >&2; exit 1; }

@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
-# A full enrollment through the window under strace: the token may appear in
-# the argument vector the application hands to the scripting host (and the
-# host to pkexec), and nowhere else in what either of them does. The agent
-# is not ours; what it writes is its own business.
-#   token_trace.sh <application> <scripthost> <stand-in agent>
+# A full enrollment through the window under strace. The token may travel
+# only on the pipe from the application to the root helper's standard input,
+# and as an argument only to the shell that runs the agent and to the agent:
+# never in pkexec's or the helper's argument list, never in any other write.
+#   token_trace.sh <application> <enroll helper> <stand-in agent>
 set -euo pipefail
 here=$(dirname "$0")
-source "$(dirname "$0")/../support/skip.sh"
+source "$here/../support/skip.sh"
 require_tools strace
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 trace=$work/trace
 
-OVATA_E2E_WRAP="strace -f -qq -s 1048576 -o $trace -e trace=openat,write,execve,clone,clone3,fork,vfork" \
+OVATA_E2E_WRAP="strace -f -qq -y -s 1048576 -o $trace -e trace=openat,write,writev,sendmsg,sendto,execve,clone,clone3,fork,vfork" \
     bash "$here/e2e_enrollment.sh" "$@"
 
 # A fragment of the end-to-end token that nothing else would write; strace
@@ -40,23 +40,25 @@ awk -v fragment="$fragment" '
             parent[substr($0, RSTART + 2)] = $1
         next
     }
+    index($0, fragment) == 0 { next }
     {
         who = base(program($1, FNR))
-        ours = who == "OvataAgentConfigurator" || who == "ovata-scripthost"
-        if (ours && $0 ~ / write\(/) writes[who]++
-        if (!ours || index($0, fragment) == 0) next
         if ($0 ~ / execve\("/) {
             match($0, /execve\("[^"]*"/)
-            handed[who " -> " base(substr($0, RSTART + 8, RLENGTH - 9))]++
-        } else {
-            print "LEAK by " who ": " substr($0, 1, 200)
-            leaks++
+            target = base(substr($0, RSTART + 8, RLENGTH - 9))
+            if (target == "sh" || target == "OvataDeviceAgent") { handed[who " -> " target]++; next }
+        } else if (who == "OvataAgentConfigurator" && $0 ~ / write\([0-9]+<pipe:/) {
+            handed["OvataAgentConfigurator -> pipe"]++
+            next
         }
+        # The agent is not ours: what it does with the token is its business.
+        if (who == "OvataDeviceAgent") next
+        print "LEAK by " who ": " substr($0, 1, 200)
+        leaks++
     }
     END {
         for (h in handed) print "handed: " h
-        printf "writes traced: application %d, host %d\n", writes["OvataAgentConfigurator"], writes["ovata-scripthost"]
-        ok = !leaks && handed["OvataAgentConfigurator -> ovata-scripthost"] && writes["OvataAgentConfigurator"] > 0
-        print ok ? "PASS: the token went only to the host, as an argument" : "FAIL: see above"
+        ok = !leaks && handed["OvataAgentConfigurator -> pipe"] && handed["ovata-enroll-helper -> sh"]
+        print ok ? "PASS: the token went only through the helper'"'"'s standard input to the shell and the agent" : "FAIL: see above"
         exit !ok
     }' "$trace" "$trace"

@@ -1,0 +1,63 @@
+#include "hostprocess.h"
+
+#include <QProcess>
+#include <QStringDecoder>
+
+namespace HostProcess {
+
+QByteArray keptStart(const QByteArray &bytes, qsizetype limit)
+{
+    if (bytes.size() <= limit) {
+        return bytes;
+    }
+    qsizetype end = limit;
+    // Back up over continuation bytes to the start of the cut character.
+    while (end > 0 && (static_cast<unsigned char>(bytes.at(end)) & 0xC0) == 0x80) {
+        --end;
+    }
+    return bytes.left(end);
+}
+
+HostAnswer finish(QProcess &process)
+{
+    QByteArray errorOutput;
+    const auto keep = [&] {
+        const QByteArray chunk = process.readAllStandardError();
+        if (errorOutput.size() <= errorOutputLimit) {
+            errorOutput.append(chunk.left(errorOutputLimit + 4 - errorOutput.size()));
+        }
+    };
+    process.setReadChannel(QProcess::StandardError);
+    while (process.state() != QProcess::NotRunning) {
+        if (!process.waitForReadyRead(-1) && process.state() != QProcess::NotRunning) {
+            // The child closed its error stream but lives on.
+            process.waitForFinished(50);
+        }
+        keep();
+    }
+    keep();
+
+    HostAnswer answer;
+    answer.errorOutput = keptStart(errorOutput);
+    if (process.exitStatus() == QProcess::CrashExit) {
+        answer.exitStatus = 128 + process.exitCode(); // as a shell reports it
+    } else {
+        answer.exitStatus = process.exitCode();
+    }
+    return answer;
+}
+
+std::optional<QString> decodeUtf8Strictly(const QByteArray &bytes)
+{
+    // Stateless: an unfinished sequence at the end is an error, not kept
+    // for a next chunk that never comes.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+} // namespace HostProcess

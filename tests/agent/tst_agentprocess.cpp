@@ -1,0 +1,279 @@
+// Agent control against real processes: the probe, and the configure command
+// through the Linux road (fake pkexec, our helper, the stand-in agent) or a
+// scripting host of the macOS kind.
+#include "agentprobe.h"
+#include "agentsandbox.h"
+#include "configurecommand.h"
+#include "configureerror.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The outcome as the failure panel would word it; empty on success.
+QString outcome(const AgentPlatform &platform, const QString &token = u"T"_s,
+                const QString &baseURL = u"https://u"_s, const QString &upn = {})
+{
+    try {
+        runConfigure(platform, token, baseURL, upn);
+        return {};
+    } catch (const ConfigureError &error) {
+        return error.errorDescription();
+    } catch (const std::exception &error) {
+        return u"other: "_s + QString::fromUtf8(error.what());
+    }
+}
+
+QRegularExpression exactly(const QString &text)
+{
+    return QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(text)));
+}
+
+} // namespace
+
+class TestAgentProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void probeAnswersByExitStatusAlone_data()
+    {
+        QTest::addColumn<QByteArray>("control");
+        QTest::addColumn<bool>("configured");
+        QTest::newRow("status 0") << QByteArray("has-config exit 0\n") << true;
+        QTest::newRow("status 1") << QByteArray("has-config exit 1\n") << false;
+        QTest::newRow("status 255") << QByteArray("has-config exit 255\n") << false;
+        QTest::newRow("killed") << QByteArray("has-config signal 9\n") << false;
+        QTest::newRow("chatty, status 0")
+            << QByteArray("has-config stdout yes\\n\nhas-config stderr no\\n\nhas-config exit 0\n")
+            << true;
+        QTest::newRow("floods, status 0")
+            << QByteArray("has-config flood-stdout 104857600\nhas-config flood-stderr "
+                          "104857600\nhas-config exit 0\n")
+            << true;
+        QTest::newRow("hangs") << QByteArray("has-config sleep 60000\nhas-config exit 0\n") << false;
+        QTest::newRow("missing") << QByteArray("-") << false;
+        QTest::newRow("not executable") << QByteArray("-x") << false;
+    }
+    void probeAnswersByExitStatusAlone()
+    {
+        QFETCH(QByteArray, control);
+        QFETCH(bool, configured);
+        AgentSandbox sandbox;
+        if (control == "-x") {
+            QFile file(sandbox.agentPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\nexit 0\n");
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        } else if (control != "-") {
+            sandbox.installAgent();
+            sandbox.setControl(control);
+        }
+        AgentPlatform platform = sandbox.platform();
+        platform.probeTimeout = 500ms;
+        const long before = peakRssKiB();
+
+        QCOMPARE(agentHasConfig(platform), configured);
+        QCOMPARE_LT(peakRssKiB() - before, 16 * 1024);
+        const auto calls = sandbox.calls();
+        QCOMPARE(calls.size(), control.startsWith('-') ? 0 : 1);
+        for (const auto &call : calls) {
+            QCOMPARE(call.arguments, QByteArrayList{"--has-config"});
+            QVERIFY(!processExists(call.pid));
+        }
+    }
+
+    void configureMapsEveryOutcome_data()
+    {
+        QTest::addColumn<QByteArray>("setup"); // control file, or "-" for no agent
+        QTest::addColumn<QByteArray>("pkexecMode");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QRegularExpression>("expected");
+        QTest::addColumn<bool>("agentRuns");
+        const QString url = u"https://u"_s;
+        QTest::newRow("success") << QByteArray() << QByteArray() << url << exactly({}) << true;
+        QTest::newRow("success despite error output")
+            << QByteArray("configure stderr warning\\n\n") << QByteArray() << url << exactly({})
+            << true;
+        QTest::newRow("agent fails, output trimmed")
+            << QByteArray("configure stderr   a line of text\\n\nconfigure exit 3\n")
+            << QByteArray() << url
+            << exactly(u"Configuration command failed:\nexecution error: a line of text (3)"_s)
+            << true;
+        QTest::newRow("agent fails silently")
+            << QByteArray("configure exit 9\n") << QByteArray() << url
+            << exactly(u"Configuration command failed:\nexecution error: The command exited "
+                       "with a non-zero status. (9)"_s)
+            << true;
+        QTest::newRow("agent refuses the URL")
+            << QByteArray() << QByteArray() << u"http://u"_s
+            << exactly(u"Configuration command failed:\nexecution error: OvataDeviceAgent: the "
+                       "cloud service URL must start with https:// (3)"_s)
+            << true;
+        QTest::newRow("agent killed") << QByteArray("configure signal 9\n") << QByteArray() << url
+                                      << QRegularExpression(u"^Configuration command failed:\n"
+                                                            "execution error: .*\\(137\\)$"_s,
+                                                            QRegularExpression::DotMatchesEverythingOption)
+                                      << true;
+        QTest::newRow("agent floods its error output")
+            << QByteArray("configure flood-stderr 104857600\nconfigure exit 1\n") << QByteArray()
+            << url << QRegularExpression(u"^Configuration command failed:\nexecution error: (x{32768}){2} \\(1\\)$"_s)
+            << true;
+        QTest::newRow("prompt dismissed") << QByteArray() << QByteArray("dismiss") << url
+                                          << exactly(u"Authorization canceled."_s) << false;
+        QTest::newRow("not authorized")
+            << QByteArray() << QByteArray("deny") << url
+            << exactly(u"Configuration command failed:\nexecution error: Error executing command "
+                       "as another user: Not authorized\n\nThis incident has been reported. (127)"_s)
+            << false;
+        QTest::newRow("agent missing")
+            << QByteArray("-") << QByteArray() << url
+            << QRegularExpression(u"^Agent binary not found at /.*/OvataDeviceAgent\\. Re-install "
+                                  "the package and try again\\.$"_s)
+            << false;
+    }
+    void configureMapsEveryOutcome()
+    {
+        QFETCH(QByteArray, setup);
+        QFETCH(QByteArray, pkexecMode);
+        QFETCH(QString, url);
+        QFETCH(QRegularExpression, expected);
+        QFETCH(bool, agentRuns);
+        AgentSandbox sandbox;
+        if (setup != "-") {
+            sandbox.installAgent();
+            sandbox.setControl(setup);
+        }
+        qputenv("FAKE_PKEXEC_MODE", pkexecMode);
+        const auto restore = qScopeGuard([] { qunsetenv("FAKE_PKEXEC_MODE"); });
+        const long before = peakRssKiB();
+        const QString result = outcome(sandbox.platform(), u"T"_s, url);
+        QVERIFY2(expected.match(result).hasMatch(), qPrintable(result.left(300)));
+        QCOMPARE_LT(peakRssKiB() - before, 16 * 1024);
+        QCOMPARE(sandbox.calls().size(), agentRuns ? 1 : 0);
+    }
+
+    void deliversTheArgumentsExactly()
+    {
+        AgentSandbox sandbox(u" it's \"$x\""_s);
+        sandbox.installAgent();
+        const QString token = u" it's \"$(id)\" `x` \\n \\\\ \t€ '\\'' ; \U0001F600 "_s;
+        const QString url = u"https://h/$HOME/\\\"q\""_s;
+        const QString upn = u"ü'ser@example\n"_s;
+        QCOMPARE(outcome(sandbox.platform(), token, url, upn), QString());
+        QCOMPARE(outcome(sandbox.platform(), u"t"_s, url, QString()), QString());
+        const auto calls = sandbox.calls();
+        QCOMPARE(calls.size(), 2);
+        QCOMPARE(calls.at(0).arguments,
+                 (QByteArrayList{"--configure", "--token", token.toUtf8(), "--base-url",
+                                 url.toUtf8(), "--upn-override", upn.toUtf8()}));
+        QCOMPARE(calls.at(1).arguments.last(), QByteArray()); // the empty override is sent
+        QCOMPARE(calls.at(1).arguments.size(), 7);
+    }
+
+    // Refused before any prompt: nothing is started.
+    void refusesUnsendableValues_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message");
+        const QString nul = u" contains a NUL character (U+0000), which cannot be passed to the "
+                            "agent. Remove it and try again."_s;
+        const QString tooLong = u" is too long to be passed to the agent: all values together "
+                                "may hold at most 128 KiB. Shorten it and try again."_s;
+        QTest::newRow("NUL in the token") << 0 << u"a\0b"_s << u"The enrollment token"_s + nul;
+        QTest::newRow("NUL in the URL") << 1 << u"a\0b"_s << u"The cloud service URL"_s + nul;
+        QTest::newRow("NUL in the override") << 2 << u"\0"_s << u"The user UPN override"_s + nul;
+        QTest::newRow("a 1 MiB token") << 0 << QString(1 << 20, u't')
+                                       << u"The enrollment token"_s + tooLong;
+        QTest::newRow("a URL just too long")
+            << 1 << QString(128 * 1024 - 100, u'u') << u"The cloud service URL"_s + tooLong;
+    }
+    void refusesUnsendableValues()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        AgentSandbox sandbox;
+        sandbox.installAgent();
+        QStringList values{u"T"_s, u"https://u"_s, u"upn"_s};
+        values[field] = value;
+        QCOMPARE(outcome(sandbox.platform(), values[0], values[1], values[2]), u"other: "_s + message);
+        QVERIFY(sandbox.calls().isEmpty());
+    }
+
+    void longestSendableTokenArrives()
+    {
+        AgentSandbox sandbox;
+        sandbox.installAgent();
+        const QString fixed = u"'"_s + sandbox.agentPath() +
+                              u"' --configure --token '' --base-url 'https://u' --upn-override ''"_s;
+        const QString token(128 * 1024 - 1 - fixed.size(), u't');
+        QCOMPARE(outcome(sandbox.platform(), token), QString());
+        QCOMPARE(sandbox.savedConfig().value(0).size(), token.size());
+    }
+
+    void helperMissingAsksNothing()
+    {
+        AgentSandbox sandbox;
+        sandbox.installAgent();
+        const AgentPlatform platform = sandbox.platform();
+        QFile::remove(sandbox.directory() + u"/ovata-enroll-helper"_s);
+        QVERIFY(outcome(platform).startsWith(u"Configuration command failed:\nexecution error: The "
+                                             "enrollment helper is missing at "_s));
+        QVERIFY(sandbox.calls().isEmpty());
+    }
+
+    // A host of the macOS kind gets exactly "-e" and the script; its error
+    // output is read as the system's would be.
+    void scriptHostRoad_data()
+    {
+        QTest::addColumn<QByteArray>("host");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("arguments")
+            << QByteArray("for a in \"$@\"; do printf '%s|' \"$a\"; done > \"$0.args\"\n")
+            << QString();
+        QTest::newRow("trimmed output") << QByteArray("printf '  a line\\n' >&2; exit 5\n")
+                                        << u"Configuration command failed:\na line"_s;
+        QTest::newRow("invalid UTF-8") << QByteArray("printf 'bad \\377' >&2; exit 5\n")
+                                       << u"Configuration command failed:\n(no error output)"_s;
+        QTest::newRow("cut on a character")
+            << QByteArray("printf x >&2; i=0; while [ $i -lt 40000 ]; do printf 'é'; "
+                          "i=$((i+1)); done >&2; exit 1\n")
+            << u"Configuration command failed:\nx"_s + QString(u"é"_s).repeated(32767);
+        QTest::newRow("a child holds the pipe")
+            << QByteArray("sleep 600 & echo $! > \"$0.held\"; echo said no >&2; exit 9\n")
+            << u"Configuration command failed:\nsaid no"_s;
+    }
+    void scriptHostRoad()
+    {
+        QFETCH(QByteArray, host);
+        QFETCH(QString, expected);
+        AgentSandbox sandbox;
+        sandbox.installAgent();
+        const QString program = sandbox.writeScript(u"host"_s, host);
+        const auto endHeld = qScopeGuard([&program] {
+            QFile held(program + u".held"_s);
+            if (held.open(QIODevice::ReadOnly)) {
+                ::kill(static_cast<pid_t>(held.readAll().trimmed().toLongLong()), SIGKILL);
+            }
+        });
+        QCOMPARE(outcome(sandbox.platform(program), u"T"_s, u"b\\c"_s, u"it's \"x\""_s), expected);
+        QFile args(program + u".args"_s);
+        if (args.open(QIODevice::ReadOnly)) {
+            QCOMPARE(QString::fromUtf8(args.readAll()),
+                     u"-e|do shell script \"'"_s + sandbox.agentPath() +
+                         u"' --configure --token 'T' --base-url 'b\\\\c' --upn-override 'it'\\\\''s \\\"x\\\"'\" with administrator privileges|"_s);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAgentProcess)
+#include "tst_agentprocess.moc"
