@@ -83,4 +83,11 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>MessageView</name>
+    <message>
+        <source>Error details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -83,4 +83,11 @@
         <translation>Speichern und registrieren</translation>
     </message>
 </context>
+<context>
+    <name>MessageView</name>
+    <message>
+        <source>Error details</source>
+        <translation>Fehlerdetails</translation>
+    </message>
+</context>
 </TS>

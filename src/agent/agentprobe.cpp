@@ -4,9 +4,10 @@
 #include "agentpaths.h"
 #include "agentplatform.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 
-bool agentHasConfig(const AgentPlatform &platform)
+bool agentHasConfig(const AgentPlatform &platform, const std::atomic_bool *cancelled)
 {
     QProcess agent;
     agent.setProgram(AgentPaths::agentBinary(platform.bundleLocation()));
@@ -20,10 +21,13 @@ bool agentHasConfig(const AgentPlatform &platform)
     if (!agent.waitForStarted(-1)) {
         return false;
     }
-    if (!agent.waitForFinished(static_cast<int>(platform.probeTimeout.count()))) {
-        agent.kill();
-        agent.waitForFinished(-1);
-        return false;
+    const QDeadlineTimer deadline(platform.probeTimeout);
+    while (!agent.waitForFinished(20)) {
+        if (deadline.hasExpired() || (cancelled && *cancelled)) {
+            agent.kill();
+            agent.waitForFinished(-1);
+            return false;
+        }
     }
     return agent.exitStatus() == QProcess::NormalExit && agent.exitCode() == 0;
 }

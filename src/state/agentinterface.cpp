@@ -9,9 +9,9 @@ SystemAgent::SystemAgent(AgentPlatform platform)
     : m_platform(std::move(platform))
 {}
 
-bool SystemAgent::hasConfig() const
+bool SystemAgent::hasConfig(const std::atomic_bool &cancelled) const
 {
-    return agentHasConfig(m_platform);
+    return agentHasConfig(m_platform, &cancelled);
 }
 
 void SystemAgent::configure(const QString &token, const QString &baseURL,

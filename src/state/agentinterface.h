@@ -6,13 +6,16 @@
 
 #include <QString>
 
+#include <atomic>
+
 class AgentInterface
 {
 public:
     virtual ~AgentInterface();
 
-    // Does the agent hold a configuration? Never throws.
-    virtual bool hasConfig() const = 0;
+    // Does the agent hold a configuration? Never throws; gives up, with
+    // false, once `cancelled` is set.
+    virtual bool hasConfig(const std::atomic_bool &cancelled) const = 0;
     // Saves the configuration with administrator rights; throws on failure.
     virtual void configure(const QString &token, const QString &baseURL,
                            const QString &upnOverride) const = 0;
@@ -24,7 +27,7 @@ class SystemAgent final : public AgentInterface
 public:
     explicit SystemAgent(AgentPlatform platform = AgentPlatform::system());
 
-    bool hasConfig() const override;
+    bool hasConfig(const std::atomic_bool &cancelled) const override;
     void configure(const QString &token, const QString &baseURL,
                    const QString &upnOverride) const override;
 

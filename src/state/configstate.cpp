@@ -5,7 +5,8 @@
 #include "configureerror.h"
 
 #include <QCoreApplication>
-#include <QThreadPool>
+
+#include <system_error>
 
 namespace {
 
@@ -26,17 +27,23 @@ ConfigState::Phase configureOutcome(const AgentInterface &agent, const QString &
 
 } // namespace
 
-std::shared_ptr<ConfigState> ConfigState::create(std::shared_ptr<const AgentInterface> agent)
+std::shared_ptr<ConfigState> ConfigState::create(std::shared_ptr<const AgentInterface> agent,
+                                                 BackgroundJobs::Starter startJob)
 {
-    return std::make_shared<ConfigState>(Key(), std::move(agent));
+    return std::make_shared<ConfigState>(Key(), std::move(agent), std::move(startJob));
 }
 
-ConfigState::ConfigState(Key, std::shared_ptr<const AgentInterface> agent)
+ConfigState::ConfigState(Key, std::shared_ptr<const AgentInterface> agent,
+                         BackgroundJobs::Starter startJob)
     : m_agent(std::move(agent))
+    , m_startJob(std::move(startJob))
     , m_baseURL(AgentContract::defaultCloudServiceUrl)
 {}
 
-ConfigState::~ConfigState() = default;
+ConfigState::~ConfigState()
+{
+    *m_probeCancelled = true;
+}
 
 void ConfigState::setPhase(const Phase &phase)
 {
@@ -64,14 +71,29 @@ void ConfigState::setUpnOverride(const QString &upnOverride)
 
 void ConfigState::probe()
 {
-    QThreadPool::globalInstance()->start([self = shared_from_this(), agent = m_agent]() mutable {
-        const bool configured = agent->hasConfig();
-        postPhase(std::move(self), configured ? Phase(AlreadyConfigured{}) : Phase(Form{}));
-    });
+    auto job = [weak = weak_from_this(), agent = m_agent, cancelled = m_probeCancelled] {
+        const Phase phase = agent->hasConfig(*cancelled) ? Phase(AlreadyConfigured{}) : Form{};
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [weak, phase] {
+                if (const auto self = weak.lock()) {
+                    self->setPhase(phase);
+                }
+            },
+            Qt::QueuedConnection);
+    };
+    try {
+        m_startJob(std::move(job));
+    } catch (const std::system_error &) {
+        setPhase(Form{}); // as for any probe that cannot run
+    }
 }
 
 void ConfigState::submit()
 {
+    if (std::holds_alternative<Submitting>(m_phase)) {
+        return;
+    }
     const QString token = m_token.trimmed();
     QString baseURL = m_baseURL.trimmed();
     if (baseURL.isEmpty()) {
@@ -84,10 +106,15 @@ void ConfigState::submit()
         return;
     }
     setPhase(Submitting{});
-    QThreadPool::globalInstance()->start(
-        [self = shared_from_this(), agent = m_agent, token, baseURL, upnOverride]() mutable {
-            postPhase(std::move(self), configureOutcome(*agent, token, baseURL, upnOverride));
-        });
+    try {
+        m_startJob(
+            [self = shared_from_this(), agent = m_agent, token, baseURL, upnOverride]() mutable {
+                postPhase(std::move(self), configureOutcome(*agent, token, baseURL, upnOverride));
+            });
+    } catch (const std::system_error &error) {
+        setPhase(Failure{QStringLiteral("The configuration could not be started: %1")
+                             .arg(QString::fromLocal8Bit(error.what()))});
+    }
 }
 
 void ConfigState::reconfigure()

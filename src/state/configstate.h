@@ -4,9 +4,12 @@
 // hands its outcome back through the event loop.
 #pragma once
 
+#include "backgroundjobs.h"
+
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <variant>
 
@@ -40,8 +43,10 @@ public:
 
     // Phase checking, empty token and override, the default service URL.
     // Nothing is started. Background jobs share ownership, hence shared_ptr.
-    static std::shared_ptr<ConfigState> create(std::shared_ptr<const AgentInterface> agent);
-    ConfigState(Key, std::shared_ptr<const AgentInterface> agent);
+    static std::shared_ptr<ConfigState>
+    create(std::shared_ptr<const AgentInterface> agent,
+           BackgroundJobs::Starter startJob = &BackgroundJobs::start);
+    ConfigState(Key, std::shared_ptr<const AgentInterface> agent, BackgroundJobs::Starter startJob);
     ~ConfigState() override;
 
     Phase phase() const { return m_phase; }
@@ -55,12 +60,15 @@ public:
     void setUpnOverride(const QString &upnOverride);
 
     // Asks the agent off the interface thread whether it is enrolled and then
-    // sets alreadyConfigured or form, whatever the phase is by then.
+    // sets alreadyConfigured or form, whatever the phase is by then. Only
+    // the state's owner waits for the answer: when the state goes first, the
+    // agent is stopped.
     void probe();
 
     // Trims copies of the values (the fields keep what was typed), refuses a
     // blank token, else goes to submitting and configures in the background;
-    // the outcome arrives as success or failure.
+    // the outcome arrives as success or failure. Does nothing while a run is
+    // under way: there is at most one.
     void submit();
 
     // Empties the token and the override and returns to the form; the
@@ -78,6 +86,8 @@ private:
     static void postPhase(std::shared_ptr<ConfigState> &&state, Phase phase);
 
     std::shared_ptr<const AgentInterface> m_agent;
+    BackgroundJobs::Starter m_startJob;
+    std::shared_ptr<std::atomic_bool> m_probeCancelled = std::make_shared<std::atomic_bool>(false);
     Phase m_phase = Checking{};
     QString m_token;
     QString m_baseURL;

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "agentinterface.h"
+#include "backgroundjobs.h"
 #include "contentview.h"
 #include "translations.h"
 
@@ -42,10 +43,17 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ovata.AgentConfigurator"));
     Translations::install(app, QLocale());
 
-    ContentView window(std::make_shared<SystemAgent>());
-    window.setWindowTitle(ContentView::tr("Ovata Device Agent — Configuration"));
-    window.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        ContentView window(std::make_shared<SystemAgent>());
+        window.setWindowTitle(ContentView::tr("Ovata Device Agent — Configuration"));
+        window.show();
+        status = QApplication::exec();
+    }
+    // A configure run outlives a closed window: its outcome is applied here,
+    // on this thread, and the process ends only once nothing runs.
+    BackgroundJobs::waitForAll();
+    return status;
 }
 
 } // namespace OvataAgentConfiguratorApp

@@ -6,8 +6,10 @@
 #include "statuspanel.h"
 #include "textstyles.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFrame>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,28 @@ namespace {
 constexpr int windowWidth = 520;
 constexpr int padding = 24;
 constexpr int spacing = 16;
+
+// The view is the window itself: assistive technology must announce it as
+// one, not as a plain container.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ContentView") && object && object->isWidgetType()) {
+        // Owned by the accessibility framework's cache.
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
+// The phase decides the content; a failure's message is part of it.
+bool showsSame(const ConfigState::Phase &shown, const ConfigState::Phase &now)
+{
+    if (shown.index() != now.index()) {
+        return false;
+    }
+    const auto *before = std::get_if<ConfigState::Failure>(&shown);
+    const auto *after = std::get_if<ConfigState::Failure>(&now);
+    return !before || before->message == after->message;
+}
 
 } // namespace
 
@@ -35,12 +59,16 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
     , m_quit(std::move(quit))
     , m_column(new QVBoxLayout(this))
 {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(&windowAccessible), true);
+    Q_UNUSED(accessibleAsWindow);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icon-256.png")));
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
     m_column->setAlignment(Qt::AlignTop);
 
     auto *heading = new QLabel(tr("Ovata Device Agent — Configuration"), this);
     heading->setTextFormat(Qt::PlainText);
+    heading->setWordWrap(true); // large fonts must not cut it
     TextStyles::applyTitle2(heading);
     m_column->addWidget(heading);
 
@@ -108,7 +136,7 @@ void ContentView::scheduleRefresh()
 void ContentView::refresh()
 {
     m_refreshPending = false;
-    if (m_state->phase().index() != m_shownPhase) {
+    if (!m_shownPhase || !showsSame(*m_shownPhase, m_state->phase())) {
         replaceContent();
     } else if (m_form) {
         m_form->sync();
@@ -124,7 +152,7 @@ void ContentView::replaceContent()
     m_form = nullptr;
 
     const ConfigState::Phase phase = m_state->phase();
-    m_shownPhase = phase.index();
+    m_shownPhase = phase;
     const auto panel = [this](const QString &headline, const QString &detail,
                               StatusPanel::Detail kind = StatusPanel::Detail::WindowText) {
         auto *p = new StatusPanel(headline, detail, kind, this);
@@ -170,6 +198,9 @@ void ContentView::replaceContent()
     if (m_form && isVisible() && !focusWidget()) {
         // Ready for the token to be pasted.
         m_form->tokenField()->setFocus();
+    } else if (!m_form && m_defaultButton) {
+        // A screen reader announces the outcome; Space or Return acts on it.
+        m_defaultButton->setFocus();
     }
     fitHeight();
 }

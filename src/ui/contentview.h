@@ -3,10 +3,13 @@
 // and runs the start-up probe when first shown.
 #pragma once
 
+#include "configstate.h"
+
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AgentInterface;
 class ConfigState;
@@ -52,7 +55,7 @@ private:
     QWidget *m_content = nullptr;
     QPushButton *m_defaultButton = nullptr;
     EnrollmentForm *m_form = nullptr;
-    std::size_t m_shownPhase = std::size_t(-1);
+    std::optional<ConfigState::Phase> m_shownPhase;
     bool m_refreshPending = false;
     bool m_probed = false;
 };

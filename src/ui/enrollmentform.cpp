@@ -10,16 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-void showValue(QLineEdit *field, const QString &value)
-{
-    if (field->text() != value) {
-        field->setText(value);
-    }
-}
-
-} // namespace
+#include <climits>
 
 EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, QWidget *parent)
     : QWidget(parent)
@@ -44,19 +35,19 @@ EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, Q
     buttons->addWidget(m_save);
     layout->addLayout(buttons);
 
-    // User edits only: programmatic updates must not echo back as writes.
-    connect(m_token, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_state.setToken(text);
-        sync();
-    });
-    connect(m_baseUrl, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_state.setBaseURL(text);
-        sync();
-    });
-    connect(m_upnOverride, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_state.setUpnOverride(text);
-        sync();
-    });
+    // Every change of a field's text (typing, pasting, undo, an assistive
+    // technology) is a write; showing the state's value is not.
+    const auto bind = [this](QLineEdit *field, void (ConfigState::*write)(const QString &)) {
+        connect(field, &QLineEdit::textChanged, this, [this, write](const QString &text) {
+            if (!m_showing) {
+                (m_state.*write)(text);
+                sync();
+            }
+        });
+    };
+    bind(m_token, &ConfigState::setToken);
+    bind(m_baseUrl, &ConfigState::setBaseURL);
+    bind(m_upnOverride, &ConfigState::setUpnOverride);
     connect(cancel, &QPushButton::clicked, this, [quit = std::move(quit)] { quit(); });
     connect(m_save, &QPushButton::clicked, this, [this] { m_state.submit(); });
 
@@ -73,6 +64,8 @@ QLineEdit *EnrollmentForm::addField(const QString &label, const QString &placeho
     group->addWidget(caption);
 
     auto *field = new QLineEdit(this);
+    // Never shortened: a value too long for the agent is refused at submit.
+    field->setMaxLength(INT_MAX);
     field->setPlaceholderText(placeholder);
     field->setAccessibleName(label);
     caption->setBuddy(field);
@@ -84,8 +77,14 @@ QLineEdit *EnrollmentForm::addField(const QString &label, const QString &placeho
 
 void EnrollmentForm::sync()
 {
-    showValue(m_token, m_state.token());
-    showValue(m_baseUrl, m_state.baseURL());
-    showValue(m_upnOverride, m_state.upnOverride());
+    m_showing = true;
+    for (const auto &[field, value] :
+         {std::pair{m_token, m_state.token()}, std::pair{m_baseUrl, m_state.baseURL()},
+          std::pair{m_upnOverride, m_state.upnOverride()}}) {
+        if (field->text() != value) {
+            field->setText(value);
+        }
+    }
+    m_showing = false;
     m_save->setEnabled(!m_state.token().trimmed().isEmpty());
 }

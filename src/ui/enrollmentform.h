@@ -35,4 +35,5 @@ private:
     QLineEdit *m_baseUrl;
     QLineEdit *m_upnOverride;
     QPushButton *m_save;
+    bool m_showing = false;
 };

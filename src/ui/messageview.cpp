@@ -15,15 +15,18 @@ MessageView::MessageView(const QString &message, QWidget *parent)
     setPlainText(message);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // Reachable by a click for copying, but not a stop on the Tab chain.
-    setFocusPolicy(Qt::ClickFocus);
+    // Reachable with Tab, so a long message can be read to its end with the
+    // arrow and page keys.
+    setFocusPolicy(Qt::StrongFocus);
+    setTabChangesFocus(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     document()->setDocumentMargin(0);
     viewport()->setAutoFillBackground(false);
     TextStyles::applySecondary(this);
-    setAccessibleName(message);
+    // A short name; the message itself is the widget's text.
+    setAccessibleName(tr("Error details"));
 }
 
 int MessageView::heightForWidth(int width) const

@@ -19,5 +19,6 @@ ProgressIndicator::ProgressIndicator(const QString &label, QWidget *parent)
     auto *text = new QLabel(label, this);
     text->setTextFormat(Qt::PlainText);
     text->setAlignment(Qt::AlignCenter);
+    text->setWordWrap(true);
     layout->addWidget(text);
 }

@@ -36,6 +36,7 @@ StatusPanel::StatusPanel(const QString &headline, const QString &detail, Detail 
     layout->setSpacing(12);
 
     m_headline->setTextFormat(Qt::PlainText);
+    m_headline->setWordWrap(true);
     TextStyles::applyHeadline(m_headline);
     layout->addWidget(m_headline);
 

@@ -14,14 +14,16 @@
 class FakeAgent final : public AgentInterface
 {
 public:
-    bool hasConfig() const override
+    bool hasConfig(const std::atomic_bool &cancelled) const override
     {
         {
             QMutexLocker lock(&m_mutex);
             ++m_probes;
         }
-        if (m_holdProbe) {
-            m_release.acquire();
+        while (m_holdProbe && !m_release.tryAcquire(1, 10)) {
+            if (cancelled) {
+                return false;
+            }
         }
         return m_configured;
     }

@@ -1,0 +1,25 @@
+// Blocking work (the probe, the configure run) on threads of our own: never
+// on Qt's shared pool, which the painter uses, so the window keeps drawing
+// whatever the agent does. The application waits for every job before it
+// ends, so an outcome is applied on the interface thread and nothing is left
+// running.
+#pragma once
+
+#include <functional>
+
+namespace BackgroundJobs {
+
+using Job = std::function<void()>;
+// How a job gets its thread; tests put a failing one in its place.
+using Starter = std::function<void(Job)>;
+
+// Runs the job on a new thread. Throws std::system_error when no thread can
+// be started.
+void start(Job job);
+
+// Blocks until every job has ended, running the interface thread's posted
+// events meanwhile so that their outcomes are applied. Call it on the
+// interface thread once its event loop has returned.
+void waitForAll();
+
+} // namespace BackgroundJobs
