@@ -40,7 +40,7 @@ void start(Job job)
 void waitForAll()
 {
     for (;;) {
-        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         std::unique_lock lock(mutex);
         if (running == 0) {
             break;
@@ -48,7 +48,7 @@ void waitForAll()
         ended.wait_for(lock, std::chrono::milliseconds(20));
     }
     // The outcome a job posted just before it ended.
-    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
 }
 
 } // namespace BackgroundJobs

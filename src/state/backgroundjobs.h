@@ -17,8 +17,8 @@ using Starter = std::function<void(Job)>;
 // be started.
 void start(Job job);
 
-// Blocks until every job has ended, running the interface thread's posted
-// events meanwhile so that their outcomes are applied. Call it on the
+// Blocks until every job has ended, running the interface thread's events
+// meanwhile so that their outcomes are applied. Call it on the
 // interface thread once its event loop has returned.
 void waitForAll();
 

@@ -33,7 +33,8 @@ QString outcome(const AgentPlatform &platform, const QString &token = u"T"_s,
 
 QRegularExpression exactly(const QString &text)
 {
-    return QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(text)));
+    return QRegularExpression(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(text)));
 }
 
 } // namespace
@@ -58,7 +59,11 @@ private Q_SLOTS:
             << QByteArray("has-config flood-stdout 104857600\nhas-config flood-stderr "
                           "104857600\nhas-config exit 0\n")
             << true;
-        QTest::newRow("hangs") << QByteArray("has-config sleep 60000\nhas-config exit 0\n") << false;
+        QTest::newRow("hangs") << QByteArray("has-config sleep 60000\nhas-config exit 0\n")
+                               << false;
+        QTest::newRow("forks and exits")
+            << QByteArray("has-config fork-hold 600000\nhas-config exit 0\n") << true;
+        QTest::newRow("stops itself") << QByteArray("has-config signal 19\n") << false;
         QTest::newRow("missing") << QByteArray("-") << false;
         QTest::newRow("not executable") << QByteArray("-x") << false;
     }
@@ -99,9 +104,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("agentRuns");
         const QString url = u"https://u"_s;
         QTest::newRow("success") << QByteArray() << QByteArray() << url << exactly({}) << true;
-        QTest::newRow("success despite error output")
-            << QByteArray("configure stderr warning\\n\n") << QByteArray() << url << exactly({})
-            << true;
+        QTest::newRow("success despite error output") << QByteArray("configure stderr warning\\n\n")
+                                                      << QByteArray() << url << exactly({}) << true;
         QTest::newRow("agent fails, output trimmed")
             << QByteArray("configure stderr   a line of text\\n\nconfigure exit 3\n")
             << QByteArray() << url
@@ -117,21 +121,30 @@ private Q_SLOTS:
             << exactly(u"Configuration command failed:\nexecution error: OvataDeviceAgent: the "
                        "cloud service URL must start with https:// (3)"_s)
             << true;
-        QTest::newRow("agent killed") << QByteArray("configure signal 9\n") << QByteArray() << url
-                                      << QRegularExpression(u"^Configuration command failed:\n"
-                                                            "execution error: .*\\(137\\)$"_s,
-                                                            QRegularExpression::DotMatchesEverythingOption)
-                                      << true;
+        QTest::newRow("agent killed")
+            << QByteArray("configure signal 9\n") << QByteArray() << url
+            << QRegularExpression(u"^Configuration command failed:\n"
+                                  "execution error: .*\\(137\\)$"_s,
+                                  QRegularExpression::DotMatchesEverythingOption)
+            << true;
         QTest::newRow("agent floods its error output")
             << QByteArray("configure flood-stderr 104857600\nconfigure exit 1\n") << QByteArray()
-            << url << QRegularExpression(u"^Configuration command failed:\nexecution error: (x{32768}){2} \\(1\\)$"_s)
+            << url
+            << QRegularExpression(
+                   u"^Configuration command failed:\nexecution error: (x{32768}){2} \\(1\\)$"_s)
             << true;
+        QTest::newRow("agent fails, its child holds the pipe")
+            << QByteArray(
+                   "configure stderr refused\\n\nconfigure fork-hold 600000\nconfigure exit 5\n")
+            << QByteArray() << url
+            << exactly(u"Configuration command failed:\nexecution error: refused (5)"_s) << true;
         QTest::newRow("prompt dismissed") << QByteArray() << QByteArray("dismiss") << url
                                           << exactly(u"Authorization canceled."_s) << false;
         QTest::newRow("not authorized")
             << QByteArray() << QByteArray("deny") << url
-            << exactly(u"Configuration command failed:\nexecution error: Error executing command "
-                       "as another user: Not authorized\n\nThis incident has been reported. (127)"_s)
+            << exactly(
+                   u"Configuration command failed:\nexecution error: Error executing command "
+                   "as another user: Not authorized\n\nThis incident has been reported. (127)"_s)
             << false;
         QTest::newRow("agent missing")
             << QByteArray("-") << QByteArray() << url
@@ -191,8 +204,8 @@ private Q_SLOTS:
         QTest::newRow("NUL in the token") << 0 << u"a\0b"_s << u"The enrollment token"_s + nul;
         QTest::newRow("NUL in the URL") << 1 << u"a\0b"_s << u"The cloud service URL"_s + nul;
         QTest::newRow("NUL in the override") << 2 << u"\0"_s << u"The user UPN override"_s + nul;
-        QTest::newRow("a 1 MiB token") << 0 << QString(1 << 20, u't')
-                                       << u"The enrollment token"_s + tooLong;
+        QTest::newRow("a 1 MiB token")
+            << 0 << QString(1 << 20, u't') << u"The enrollment token"_s + tooLong;
         QTest::newRow("a URL just too long")
             << 1 << QString(128 * 1024 - 100, u'u') << u"The cloud service URL"_s + tooLong;
     }
@@ -205,7 +218,8 @@ private Q_SLOTS:
         sandbox.installAgent();
         QStringList values{u"T"_s, u"https://u"_s, u"upn"_s};
         values[field] = value;
-        QCOMPARE(outcome(sandbox.platform(), values[0], values[1], values[2]), u"other: "_s + message);
+        QCOMPARE(outcome(sandbox.platform(), values[0], values[1], values[2]),
+                 u"other: "_s + message);
         QVERIFY(sandbox.calls().isEmpty());
     }
 
@@ -213,8 +227,9 @@ private Q_SLOTS:
     {
         AgentSandbox sandbox;
         sandbox.installAgent();
-        const QString fixed = u"'"_s + sandbox.agentPath() +
-                              u"' --configure --token '' --base-url 'https://u' --upn-override ''"_s;
+        const QString fixed =
+            u"'"_s + sandbox.agentPath() +
+            u"' --configure --token '' --base-url 'https://u' --upn-override ''"_s;
         const QString token(128 * 1024 - 1 - fixed.size(), u't');
         QCOMPARE(outcome(sandbox.platform(), token), QString());
         QCOMPARE(sandbox.savedConfig().value(0).size(), token.size());
@@ -244,6 +259,9 @@ private Q_SLOTS:
                                         << u"Configuration command failed:\na line"_s;
         QTest::newRow("invalid UTF-8") << QByteArray("printf 'bad \\377' >&2; exit 5\n")
                                        << u"Configuration command failed:\n(no error output)"_s;
+        QTest::newRow("ends inside a character")
+            << QByteArray("printf 'cut \\342\\200' >&2; exit 5\n")
+            << u"Configuration command failed:\n(no error output)"_s;
         QTest::newRow("cut on a character")
             << QByteArray("printf x >&2; i=0; while [ $i -lt 40000 ]; do printf 'é'; "
                           "i=$((i+1)); done >&2; exit 1\n")
@@ -268,9 +286,10 @@ private Q_SLOTS:
         QCOMPARE(outcome(sandbox.platform(program), u"T"_s, u"b\\c"_s, u"it's \"x\""_s), expected);
         QFile args(program + u".args"_s);
         if (args.open(QIODevice::ReadOnly)) {
-            QCOMPARE(QString::fromUtf8(args.readAll()),
-                     u"-e|do shell script \"'"_s + sandbox.agentPath() +
-                         u"' --configure --token 'T' --base-url 'b\\\\c' --upn-override 'it'\\\\''s \\\"x\\\"'\" with administrator privileges|"_s);
+            QCOMPARE(
+                QString::fromUtf8(args.readAll()),
+                u"-e|do shell script \"'"_s + sandbox.agentPath() +
+                    u"' --configure --token 'T' --base-url 'b\\\\c' --upn-override 'it'\\\\''s \\\"x\\\"'\" with administrator privileges|"_s);
         }
     }
 };
