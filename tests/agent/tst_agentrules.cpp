@@ -4,6 +4,7 @@
 #include "agentpaths.h"
 #include "configureerror.h"
 #include "enrollcommand.h"
+#include "hostprocess.h"
 #include "pkexechost.h"
 #include "privilegedcommand.h"
 
@@ -40,9 +41,6 @@ private Q_SLOTS:
             << u"/opt/x/MyOvataAgentConfigurator-2.app"_s << u"/opt/x/OvataDeviceAgent"_s;
         QTest::newRow("executable")
             << u"/opt/ovata/OvataAgentConfigurator-2"_s << u"/opt/ovata/OvataDeviceAgent-2"_s;
-        QTest::newRow("trailing slash") << u"/Applications/OvataAgentConfigurator-3.app/"_s
-                                        << u"/Applications/OvataDeviceAgent-3"_s;
-        QTest::newRow("no directory") << u"OvataAgentConfigurator"_s << u"./OvataDeviceAgent"_s;
         QTest::newRow("in a bundle")
             << AgentPaths::enclosingAppBundle(u"/A/OvataAgentConfigurator-2.app/Contents/MacOS/x"_s)
                    .value_or(QString())
@@ -137,21 +135,14 @@ private Q_SLOTS:
             << u"'/A K/OvataDeviceAgent' --token 'it'\\''s \"x\"' 'b\\c'"_s;
         QTest::newRow("escape look-alikes")
             << ours(u"'\\n' '\\t' '\\\\' '\\\"' '\\'"_s) << u"'\\n' '\\t' '\\\\' '\\\"' '\\'"_s;
-        QTest::newRow("raw controls, non-ASCII")
-            << ours(u"'a\nb\tc—\U0001F600'"_s) << u"'a\nb\tc—\U0001F600'"_s;
         QTest::newRow("empty") << ours(QString()) << u""_s;
         QTest::newRow("escapes we never write")
             << u"do shell script \"a\\nb\" with administrator privileges"_s << QString();
         QTest::newRow("no privileges") << u"do shell script \"id\""_s << QString();
         QTest::newRow("other command")
             << u"display dialog \"x\" with administrator privileges"_s << QString();
-        QTest::newRow("trailing text") << ours(u"id"_s) + u"\nbeep"_s << QString();
-        QTest::newRow("two literals")
-            << u"do shell script \"id\" & \"x\" with administrator privileges"_s << QString();
         QTest::newRow("escaped closing quote")
             << u"do shell script \"id\\\" with administrator privileges"_s << QString();
-        QTest::newRow("overlapping frame")
-            << u"do shell script \" with administrator privileges"_s << QString();
     }
     void decodesOnlyOurScripts()
     {
@@ -164,6 +155,15 @@ private Q_SLOTS:
         }
     }
 
+    void decodesErrorOutputStrictly()
+    {
+        QCOMPARE(HostProcess::decodeUtf8Strictly("Gr\xc3\xbc\xc3\x9f"
+                                                 "e"),
+                 u"Grüße"_s);
+        QVERIFY(!HostProcess::decodeUtf8Strictly("bad \xff bytes"));
+        QVERIFY(!HostProcess::decodeUtf8Strictly("ends inside \xe2\x80"));
+    }
+
     void wordsPkexecsAnswers_data()
     {
         QTest::addColumn<int>("status");
@@ -174,8 +174,6 @@ private Q_SLOTS:
         QTest::newRow("dismissed")
             << 126 << QByteArray("Error executing command as another user: Request dismissed\n")
             << 1 << u"execution error: User canceled. (-128)\n"_s;
-        QTest::newRow("126 without the words") << 126 << QByteArray("cannot execute\n") << 126
-                                               << u"execution error: cannot execute (126)\n"_s;
         QTest::newRow("not authorized")
             << 127
             << QByteArray("Error executing command as another user: Not authorized\n\nThis "
@@ -199,9 +197,6 @@ private Q_SLOTS:
             << 125 << QByteArray("ovata-enroll-helper: refused: expected --token as word 3\n")
             << 125
             << u"execution error: The enrollment helper refused the command (expected --token as word 3). Reinstall"_s;
-        QTest::newRow("silent failure")
-            << 4 << QByteArray(" \n") << 4
-            << u"execution error: The command exited with a non-zero status. (4)\n"_s;
     }
     void wordsPkexecsAnswers()
     {
@@ -245,36 +240,18 @@ private Q_SLOTS:
         }
     }
 
+    // The refusals of a shell, an agent elsewhere and words out of form are
+    // checked through the real pkexec by the polkit test.
     void helperRefusesEverythingElse_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("reason");
         const QString ok = u" --configure --token 't' --base-url 'u' --upn-override ''"_s;
         QTest::newRow("not quoted") << u"DIR/OvataDeviceAgent"_s + ok << u"quoted path"_s;
-        QTest::newRow("a shell") << u"'/bin/sh' -c 'id'"_s << u"expected --configure"_s;
-        QTest::newRow("elsewhere") << u"'/tmp/OvataDeviceAgent'"_s + ok << u"is not an"_s;
         QTest::newRow("another name") << u"'DIR/Other'"_s + ok << u"is not an"_s;
         QTest::newRow("not executable") << u"'DIR/OvataDeviceAgentNX'"_s + ok << u"executable"_s;
         QTest::newRow("missing") << u"'DIR/OvataDeviceAgent-9'"_s + ok << u"executable"_s;
-        QTest::newRow("extra word")
-            << u"'DIR/OvataDeviceAgent'"_s + ok + u" x"_s << u"unexpected text"_s;
-        QTest::newRow("missing word")
-            << u"'DIR/OvataDeviceAgent' --configure --token 't' --base-url 'u'"_s
-            << u"expected --upn-override"_s;
-        QTest::newRow("out of order")
-            << u"'DIR/OvataDeviceAgent' --configure --base-url 'u' --token 't' --upn-override ''"_s
-            << u"expected --token"_s;
-        QTest::newRow("unquoted ;")
-            << u"'DIR/OvataDeviceAgent' --configure --token 't';id;'' --base-url 'u' --upn-override ''"_s
-            << u"expected --base-url"_s;
-        QTest::newRow("unquoted $(…)")
-            << u"'DIR/OvataDeviceAgent' --configure --token $(id) --base-url 'u' --upn-override ''"_s
-            << u"single-quoted value after --token"_s;
         QTest::newRow("NUL") << u"'DIR/OvataDeviceAgent\0'"_s + ok << u"NUL"_s;
-        QTest::newRow("over the bound")
-            << u"'DIR/OvataDeviceAgent' --configure --token '"_s + QString(140000, u't') +
-                   u"' --base-url 'u' --upn-override ''"_s
-            << u"longer than"_s;
     }
     void helperRefusesEverythingElse()
     {

@@ -141,20 +141,6 @@ private Q_SLOTS:
         QCOMPARE((QStringList{state->token(), state->baseURL(), state->upnOverride()}), typed);
     }
 
-    void oneRunAtATime()
-    {
-        auto agent = std::make_shared<FakeAgent>();
-        agent->holdConfigure();
-        const auto state = ConfigState::create(agent);
-        state->setToken(u"T"_s);
-        state->submit();
-        state->submit(); // before anything was redrawn
-        agent->release();
-        QTRY_COMPARE(describe(state->phase()), u"success"_s);
-        QCoreApplication::processEvents();
-        QCOMPARE(agent->configureCalls().size(), 1);
-    }
-
     // Where no thread can be had, the window still leaves its indicator.
     void noThreadStillEndsTheIndicator()
     {

@@ -279,7 +279,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::newRow("token") << 0 << int(Qt::Key_Return);
         QTest::newRow("upn, keypad enter") << 2 << int(Qt::Key_Enter);
-        QTest::newRow("on cancel") << 3 << int(Qt::Key_Return);
     }
     void returnInAnyFieldSubmits()
     {
