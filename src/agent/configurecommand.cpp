@@ -2,8 +2,8 @@
 
 #include "agentpaths.h"
 #include "agentplatform.h"
-#include "commandlimits.h"
 #include "configureerror.h"
+#include "enrollcontract.h"
 #include "hostprocess.h"
 #include "privilegedcommand.h"
 #include "privilegedhost.h"
@@ -32,7 +32,7 @@ void refuseUnsendable(const std::array<Value, 3> &values, const QString &command
                                                      "and try again."));
         }
     }
-    if (std::size_t(commandLine.toUtf8().size()) <= CommandLimits::maxCommandLineBytes) {
+    if (std::size_t(commandLine.toUtf8().size()) <= EnrollContract::maxCommandLineBytes) {
         return;
     }
     const Value *longest = &values[0];
@@ -45,7 +45,7 @@ void refuseUnsendable(const std::array<Value, 3> &values, const QString &command
         QString::fromUtf8(longest->name) +
         QStringLiteral(" is too long to be passed to the agent: all values together may hold at "
                        "most %1 KiB. Shorten it and try again.")
-            .arg((CommandLimits::maxCommandLineBytes + 1) / 1024));
+            .arg((EnrollContract::maxCommandLineBytes + 1) / 1024));
 }
 
 } // namespace

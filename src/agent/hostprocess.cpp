@@ -23,9 +23,8 @@ HostAnswer finish(QProcess &process)
     QByteArray errorOutput;
     const auto keep = [&] {
         const QByteArray chunk = process.readAllStandardError();
-        if (errorOutput.size() <= errorOutputLimit) {
-            errorOutput.append(chunk.left(errorOutputLimit + 4 - errorOutput.size()));
-        }
+        // One byte past the limit tells keptStart whether a character was cut.
+        errorOutput.append(chunk.left(errorOutputLimit + 1 - errorOutput.size()));
     };
     process.setReadChannel(QProcess::StandardError);
     while (process.state() != QProcess::NotRunning) {
@@ -51,8 +50,8 @@ std::optional<QString> decodeUtf8Strictly(const QByteArray &bytes)
 {
     // Stateless: an unfinished sequence at the end is an error, not kept
     // for a next chunk that never comes.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "pkexechost.h"
 
+#include "enrollcontract.h"
 #include "hostprocess.h"
 #include "privilegedcommand.h"
 
@@ -10,8 +11,8 @@ namespace {
 
 HostAnswer executionError(int status, const QString &message)
 {
-    return {status, "execution error: " + message.toUtf8() + " (" + QByteArray::number(status) +
-                        ")\n"};
+    return {status,
+            "execution error: " + message.toUtf8() + " (" + QByteArray::number(status) + ")\n"};
 }
 
 } // namespace
@@ -47,13 +48,14 @@ HostAnswer PkexecHost::answerFor(int status, const QByteArray &errorOutput)
             status, QStringLiteral("pkexec is not setuid root, so it cannot grant administrator "
                                    "rights. Reinstall polkit's pkexec package and try again."));
     }
-    if (status == helperRefusedStatus &&
-        output.startsWith(QLatin1String("ovata-enroll-helper: refused: "))) {
+    const QLatin1String refusal(EnrollContract::refusalPrefix.data(),
+                                qsizetype(EnrollContract::refusalPrefix.size()));
+    if (status == EnrollContract::refusedStatus && output.startsWith(refusal)) {
         return executionError(
             status, QStringLiteral("The enrollment helper refused the command (%1). Reinstall "
                                    "the package so that the application and its helper match, "
                                    "and try again.")
-                        .arg(output.section(QLatin1String(": "), 2)));
+                        .arg(output.mid(refusal.size())));
     }
     return executionError(status, output.isEmpty() ? QStringLiteral("The command exited with a "
                                                                     "non-zero status.")

@@ -22,8 +22,6 @@ public:
     // do; anything else carries the trimmed error output and the status.
     static HostAnswer answerFor(int status, const QByteArray &errorOutput);
 
-    static constexpr int helperRefusedStatus = 125;
-
 private:
     QString m_pkexec;
     QString m_helper;

@@ -61,7 +61,11 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(&windowAccessible), true);
     Q_UNUSED(accessibleAsWindow);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/icon-256.png")));
+    QIcon icon;
+    for (const int size : {32, 64, 256}) {
+        icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
+    }
+    setWindowIcon(icon);
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
     m_column->setAlignment(Qt::AlignTop);

@@ -1,6 +1,6 @@
 #include "enrollcommand.h"
 
-#include "commandlimits.h"
+#include "enrollcontract.h"
 
 #include <array>
 #include <optional>
@@ -57,9 +57,9 @@ namespace EnrollCommand {
 
 std::variant<Accepted, Refused> check(std::string_view line, std::string_view helperDirectory)
 {
-    if (line.size() > CommandLimits::maxCommandLineBytes) {
+    if (line.size() > EnrollContract::maxCommandLineBytes) {
         return refused("the command line is longer than " +
-                       std::to_string(CommandLimits::maxCommandLineBytes) + " bytes");
+                       std::to_string(EnrollContract::maxCommandLineBytes) + " bytes");
     }
     if (line.find('\0') != std::string_view::npos) {
         return refused("the command line holds a NUL byte");
@@ -87,8 +87,9 @@ std::variant<Accepted, Refused> check(std::string_view line, std::string_view he
     }
 
     const std::size_t slash = agentPath->rfind('/');
-    const std::string_view directory =
-        slash == std::string::npos ? std::string_view() : std::string_view(*agentPath).substr(0, slash);
+    const std::string_view directory = slash == std::string::npos
+                                           ? std::string_view()
+                                           : std::string_view(*agentPath).substr(0, slash);
     const std::string_view name =
         std::string_view(*agentPath).substr(slash == std::string::npos ? 0 : slash + 1);
     if (directory != helperDirectory || name.substr(0, agentStem.size()) != agentStem) {

@@ -3,8 +3,8 @@
 // or in the system log, checks that it is exactly the command the
 // application writes, and runs it with /bin/sh. The agent's exit status and
 // error output pass through; a refusal is one line and status 125.
-#include "commandlimits.h"
 #include "enrollcommand.h"
+#include "enrollcontract.h"
 
 #include <cerrno>
 #include <climits>
@@ -19,12 +19,11 @@
 
 namespace {
 
-constexpr int refusedStatus = 125;
-
 int refuse(const std::string &reason)
 {
-    std::fprintf(stderr, "ovata-enroll-helper: refused: %s\n", reason.c_str());
-    return refusedStatus;
+    std::fprintf(stderr, "%.*s%s\n", int(EnrollContract::refusalPrefix.size()),
+                 EnrollContract::refusalPrefix.data(), reason.c_str());
+    return EnrollContract::refusedStatus;
 }
 
 std::string ownDirectory()
@@ -54,7 +53,7 @@ bool readStandardInput(std::string &input)
             return true;
         }
         input.append(buffer, static_cast<std::size_t>(n));
-        if (input.size() > CommandLimits::maxCommandLineBytes) {
+        if (input.size() > EnrollContract::maxCommandLineBytes) {
             return true;
         }
     }
