@@ -215,8 +215,9 @@ wait "$scanner" || true
 rm -f "$work/slow" "$state/control"
 check "listing: the slow enrollment succeeds" "$result" saved
 echo "  processes whose arguments held the token, as another user saw them:"
-sed 's/^/    /' "$work/scan"
-others=$(awk '$1 != "sh" && $1 != "OvataDeviceAgen" && $1 != "OvataDeviceAgent"' "$work/scan")
+awk '!($2 in first) {first[$2] = $1; name[$2] = $3} {last[$2] = $1}
+    END {for (p in first) printf "    %s %d ms (pid %s)\n", name[p], last[p] - first[p], p}' "$work/scan"
+others=$(awk '$3 != "sh" && $3 != "OvataDeviceAgen"' "$work/scan")
 check "listing: the token only in the agent's and its shell's arguments" "$others" ""
 
 # The same road through the window, as the allowed user.

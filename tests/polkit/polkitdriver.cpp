@@ -6,8 +6,9 @@
 //   polkitdriver listen-log <socket path>
 //       binds a datagram socket there and prints every message it receives
 //   polkitdriver scan <milliseconds>
-//       reads every other /proc/*/cmdline for that long; prints, for each
-//       process whose arguments held $OVATA_FRAGMENT, its name and how long
+//       reads every other /proc/*/cmdline for that long; prints a line
+//       "<ms> <pid> <name>" each time a process's arguments hold
+//       $OVATA_FRAGMENT
 #include "agentplatform.h"
 #include "configurecommand.h"
 #include "configureerror.h"
@@ -18,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
 #include <QTextStream>
 #include <QThread>
 
@@ -45,10 +45,8 @@ int configure(const QStringList &args)
                      qEnvironmentVariable("OVATA_URL"), qEnvironmentVariable("OVATA_UPN"));
         out << "saved\n";
         return 0;
-    } catch (const ConfigureError &error) {
-        out << error.errorDescription() << '\n';
     } catch (const std::exception &error) {
-        out << QString::fromUtf8(error.what()) << '\n';
+        out << QString::fromUtf8(error.what()) << '\n'; // a ConfigureError's is its description
     }
     return 1;
 }
@@ -78,39 +76,20 @@ int listenLog(const QString &path)
 
 int scan(const QByteArray &fragment, int milliseconds)
 {
-    struct Seen
-    {
-        QString program;
-        qint64 first = -1;
-        qint64 last = -1;
-    };
-    QMap<QString, Seen> seen;
+    QTextStream out(stdout);
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < milliseconds) {
-        const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-        for (const QString &pid : pids) {
-            if (pid.toLongLong() <= 0 || pid.toLongLong() == QCoreApplication::applicationPid()) {
-                continue;
-            }
+        for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
             QFile cmdline(QLatin1String("/proc/") + pid + QLatin1String("/cmdline"));
-            if (!cmdline.open(QIODevice::ReadOnly) || !cmdline.readAll().contains(fragment)) {
-                continue;
-            }
             QFile comm(QLatin1String("/proc/") + pid + QLatin1String("/comm"));
-            comm.open(QIODevice::ReadOnly);
-            Seen &entry = seen[pid];
-            entry.program = QString::fromUtf8(comm.readAll().trimmed());
-            if (entry.first < 0) {
-                entry.first = clock.elapsed();
+            if (pid.toLongLong() > 0 && pid.toLongLong() != QCoreApplication::applicationPid() &&
+                cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(fragment) &&
+                comm.open(QIODevice::ReadOnly)) {
+                out << clock.elapsed() << ' ' << pid << ' ' << comm.readAll().trimmed() << '\n';
             }
-            entry.last = clock.elapsed();
         }
         QThread::msleep(20);
-    }
-    QTextStream out(stdout);
-    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
-        out << it->program << ' ' << (it->last - it->first) << " ms (pid " << it.key() << ")\n";
     }
     return 0;
 }

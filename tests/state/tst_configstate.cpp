@@ -83,8 +83,6 @@ private Q_SLOTS:
         QTest::newRow("blank URL and override")
             << QStringList{u"T"_s, u" \t "_s, u"\n\n"_s} << QStringList{u"T"_s, defaultUrl, u""_s}
             << 0 << success;
-        QTest::newRow("empty URL") << QStringList{u"T"_s, u""_s, u""_s}
-                                   << QStringList{u"T"_s, defaultUrl, u""_s} << 0 << success;
         QTest::newRow("inside kept") << QStringList{u" a b "_s, u"h ttp"_s, u"x y"_s}
                                      << QStringList{u"a b"_s, u"h ttp"_s, u"x y"_s} << 0 << success;
         QTest::newRow("zero-width kept")
@@ -98,10 +96,6 @@ private Q_SLOTS:
         const QStringList t{u"T"_s, u"u"_s, u""_s};
         QTest::newRow("cancelled")
             << t << t << 1 << ConfigState::Phase(F{u"Authorization canceled."_s});
-        QTest::newRow("missing agent")
-            << t << t << 2
-            << ConfigState::Phase(F{u"Agent binary not found at /x/OvataDeviceAgent. Re-install "
-                                    "the package and try again."_s});
         QTest::newRow("host did not start") << t << t << 3 << ConfigState::Phase(F{u"execve: x"_s});
         QTest::newRow("not an exception")
             << t << t << 4 << ConfigState::Phase(F{u"The configuration command failed."_s});
@@ -117,8 +111,6 @@ private Q_SLOTS:
             switch (failure) {
             case 1:
                 throw ConfigureError::osascriptFailed(1, u"User canceled. (-128)"_s);
-            case 2:
-                throw ConfigureError::binaryMissing(u"/x/OvataDeviceAgent"_s);
             case 3:
                 throw HostLaunchError(u"execve: x"_s);
             case 4:

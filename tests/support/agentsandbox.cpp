@@ -26,52 +26,47 @@ QString enrollHelper()
 }
 } // namespace TestPaths
 
-AgentSandbox::AgentSandbox(const QString &suffix)
-    : m_suffix(suffix)
+AgentSandbox::AgentSandbox()
 {
     QVERIFY(m_dir.isValid());
 }
 
 AgentSandbox::~AgentSandbox()
 {
-    for (const qint64 pid : heldChildren()) {
-        ::kill(static_cast<pid_t>(pid), SIGKILL);
+    QFile held(stateFile("held"));
+    if (held.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &pid : held.readAll().split('\n')) {
+            if (pid.toLongLong() > 0) {
+                ::kill(static_cast<pid_t>(pid.toLongLong()), SIGKILL);
+            }
+        }
     }
 }
 
-QString AgentSandbox::bundleLocation() const
+QString AgentSandbox::stateFile(const char *name) const
 {
-    return m_dir.filePath(QLatin1String("OvataAgentConfigurator") + m_suffix);
-}
-
-QString AgentSandbox::agentPath() const
-{
-    return m_dir.filePath(QLatin1String("OvataDeviceAgent") + m_suffix);
-}
-
-QString AgentSandbox::stateDir() const
-{
-    return agentPath() + QLatin1String(".state");
+    return agentPath() + QLatin1String(".state/") + QLatin1String(name);
 }
 
 void AgentSandbox::installAgent() const
 {
     QVERIFY(QFile::link(TestPaths::devAgent(), agentPath()));
-    QVERIFY(QDir().mkpath(stateDir()));
+    QVERIFY(QDir().mkpath(stateFile("")));
 }
 
 void AgentSandbox::setControl(const QByteArray &directives) const
 {
-    QDir().mkpath(stateDir());
-    QFile control(stateDir() + QLatin1String("/control"));
+    QDir().mkpath(stateFile(""));
+    QFile control(stateFile("control"));
     QVERIFY(control.open(QIODevice::WriteOnly | QIODevice::Truncate));
     control.write(directives);
 }
 
 QList<AgentSandbox::Call> AgentSandbox::calls() const
 {
+    // Each record: "<pid> <euid>\n", then every argument followed by NUL.
     QList<Call> result;
-    const QDir dir(stateDir() + QLatin1String("/calls"));
+    const QDir dir(stateFile("calls"));
     for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
         QFile file(dir.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {
@@ -79,51 +74,16 @@ QList<AgentSandbox::Call> AgentSandbox::calls() const
         }
         const QByteArray record = file.readAll();
         const qsizetype newline = record.indexOf('\n');
-        const QByteArrayList head = record.left(newline).split(' ');
-        Call call;
-        call.pid = head.value(0).toLongLong();
-        call.euid = head.value(1).toUInt();
         QByteArrayList arguments = record.mid(newline + 1).split('\0');
-        arguments.removeLast(); // every argument ends in NUL
-        call.arguments = arguments;
-        result.append(call);
+        arguments.removeLast();
+        result.append({record.left(newline).split(' ').value(0).toLongLong(), arguments});
     }
     return result;
-}
-
-QList<qint64> AgentSandbox::heldChildren() const
-{
-    QList<qint64> pids;
-    QFile file(stateDir() + QLatin1String("/held"));
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            if (!line.isEmpty()) {
-                pids.append(line.toLongLong());
-            }
-        }
-    }
-    return pids;
 }
 
 bool processExists(qint64 pid)
 {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
-}
-
-bool AgentSandbox::hasSavedConfig() const
-{
-    return QFile::exists(stateDir() + QLatin1String("/config"));
-}
-
-QByteArrayList AgentSandbox::savedConfig() const
-{
-    QFile file(stateDir() + QLatin1String("/config"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    QByteArrayList values = file.readAll().split('\0');
-    values.removeLast();
-    return values;
 }
 
 QString AgentSandbox::writeScript(const QString &name, const QByteArray &body) const
@@ -141,7 +101,9 @@ QString AgentSandbox::writeScript(const QString &name, const QByteArray &body) c
 AgentPlatform AgentSandbox::platform(std::shared_ptr<const PrivilegedHost> host) const
 {
     AgentPlatform platform;
-    platform.bundleLocation = [location = bundleLocation()] { return location; };
+    platform.bundleLocation = [location = m_dir.filePath(QStringLiteral("OvataAgentConfigurator"))] {
+        return location;
+    };
     platform.privilegedHost = std::move(host);
     return platform;
 }

@@ -1,5 +1,5 @@
-// A throw-away install: a bundle location in a temporary directory with the
-// stand-in agent beside it, and the platform facts that point at them.
+// A throw-away install: the stand-in agent and our helper in a temporary
+// folder, and the platform facts that point at them.
 #pragma once
 
 #include "agentplatform.h"
@@ -24,31 +24,24 @@ public:
     struct Call
     {
         qint64 pid = 0;
-        uint euid = 0;
         QByteArrayList arguments;
     };
 
-    // A bundle named "OvataAgentConfigurator" + suffix.
-    explicit AgentSandbox(const QString &suffix = {});
-    // Ends the children the agent left behind.
+    AgentSandbox();
+    // Ends the children the agent left behind ("fork-hold").
     ~AgentSandbox();
     AgentSandbox(const AgentSandbox &) = delete;
     AgentSandbox &operator=(const AgentSandbox &) = delete;
 
     QString directory() const { return m_dir.path(); }
-    QString bundleLocation() const;
-    QString agentPath() const;
+    QString agentPath() const { return m_dir.filePath(QStringLiteral("OvataDeviceAgent")); }
 
     // Puts the stand-in agent in place (a link to the built one).
     void installAgent() const;
     // Replaces the agent's control file (see the stand-in's header).
     void setControl(const QByteArray &directives) const;
+    // Every run of the agent, oldest first.
     QList<Call> calls() const;
-    // The children "fork-hold" left behind.
-    QList<qint64> heldChildren() const;
-    bool hasSavedConfig() const;
-    // The three values the agent saved, exactly as they arrived.
-    QByteArrayList savedConfig() const;
 
     // Writes an executable script into the sandbox and returns its path.
     QString writeScript(const QString &name, const QByteArray &body) const;
@@ -56,15 +49,14 @@ public:
     // The Linux road with the fake pkexec: our helper, copied beside the
     // agent as installed, runs the command line.
     AgentPlatform platform() const;
-    AgentPlatform platform(std::shared_ptr<const PrivilegedHost> host) const;
     // A scripting host of the macOS kind: this program, started with "-e".
     AgentPlatform platform(const QString &scriptHost) const;
 
 private:
-    QString stateDir() const;
+    AgentPlatform platform(std::shared_ptr<const PrivilegedHost> host) const;
+    QString stateFile(const char *name) const;
 
     QTemporaryDir m_dir;
-    QString m_suffix;
 };
 
 // Whether a process with this pid is alive (or a zombie).
