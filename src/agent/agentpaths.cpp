@@ -2,8 +2,15 @@
 
 #include "agentcontract.h"
 
+#include "hostprocess.h"
+
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFile>
+
+#ifdef Q_OS_LINUX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -76,18 +83,41 @@ std::optional<QString> enclosingAppBundle(const QString &executablePath)
     return bundle;
 }
 
-QString bundleLocation()
+std::optional<QString> executableFromLink(const QByteArray &linkTarget, bool linkTargetIsThisFile)
+{
+    static constexpr QByteArrayView replaced(" (deleted)");
+    QByteArray path = linkTarget;
+    if (!linkTargetIsThisFile && path.endsWith(replaced)) {
+        path.chop(replaced.size());
+    }
+    return HostProcess::decodeUtf8Strictly(path);
+}
+
+std::optional<QString> bundleLocation()
 {
 #ifdef Q_OS_LINUX
     // Read afresh from the kernel; safe from any thread, unlike Qt's cache.
-    const QString executable = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    char target[4096];
+    const ssize_t n = readlink("/proc/self/exe", target, sizeof target);
+    if (n <= 0 || n == ssize_t(sizeof target)) {
+        return std::nullopt;
+    }
+    const QByteArray link(target, n);
+    struct stat running
+    {};
+    struct stat named
+    {};
+    const bool same = stat("/proc/self/exe", &running) == 0 &&
+                      stat(link.constData(), &named) == 0 && running.st_dev == named.st_dev &&
+                      running.st_ino == named.st_ino;
+    return executableFromLink(link, same);
 #else
     const QString executable = QCoreApplication::applicationFilePath();
-#endif
 #ifdef Q_OS_MACOS
     return enclosingAppBundle(executable).value_or(executable);
 #else
     return executable;
+#endif
 #endif
 }
 

@@ -7,13 +7,15 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class PrivilegedHost;
 
 struct AgentPlatform
 {
     // Asked anew on every use; the agent's location is never cached.
-    std::function<QString()> bundleLocation;
+    // Nothing when the platform cannot name it.
+    std::function<std::optional<QString>()> bundleLocation;
     // Runs the configure script as root after the administrator prompt.
     std::shared_ptr<const PrivilegedHost> privilegedHost;
     // How long the probe waits for the agent before counting it as false.

@@ -9,8 +9,12 @@
 
 bool agentHasConfig(const AgentPlatform &platform, const std::atomic_bool *cancelled)
 {
+    const std::optional<QString> bundle = platform.bundleLocation();
+    if (!bundle) {
+        return false;
+    }
     QProcess agent;
-    agent.setProgram(AgentPaths::agentBinary(platform.bundleLocation()));
+    agent.setProgram(AgentPaths::agentBinary(*bundle));
     agent.setArguments({QString(AgentContract::hasConfigFlag)});
     agent.setInputChannelMode(QProcess::ForwardedInputChannel);
     // Nothing the agent prints is wanted, so nothing is buffered.

@@ -53,7 +53,14 @@ void refuseUnsendable(const std::array<Value, 3> &values, const QString &command
 void runConfigure(const AgentPlatform &platform, const QString &token, const QString &baseURL,
                   const QString &upnOverride)
 {
-    const QString agentPath = AgentPaths::agentBinary(platform.bundleLocation());
+    const std::optional<QString> bundle = platform.bundleLocation();
+    if (!bundle) {
+        throw MessageError(QStringLiteral(
+            "The application's folder has a name that is not valid UTF-8, so the agent beside it "
+            "cannot be named. Install the application in a folder with a UTF-8 name and try "
+            "again."));
+    }
+    const QString agentPath = AgentPaths::agentBinary(*bundle);
     const QFileInfo agentFile(agentPath);
     if (!agentFile.isFile() || !agentFile.isExecutable()) {
         throw ConfigureError::binaryMissing(agentPath);

@@ -9,8 +9,8 @@ struct AgentPlatform;
 // Throws ConfigureError (agent missing, or the host failed: a dismissed
 // prompt included), HostLaunchError (the host could not be started) or
 // UnsendableValueError (a value holds U+0000, or the command line would be
-// too long for the system to pass on); nothing is started for the first and
-// the last.
+// too long for the system to pass on) or MessageError (the application's
+// own folder cannot be named); nothing is started but for the host's errors.
 void runConfigure(const AgentPlatform &platform, const QString &token, const QString &baseURL,
                   const QString &upnOverride);
 void runConfigure(const QString &token, const QString &baseURL, const QString &upnOverride);

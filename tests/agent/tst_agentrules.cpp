@@ -53,6 +53,35 @@ private Q_SLOTS:
         QCOMPARE(AgentPaths::agentBinary(bundle), agent);
     }
 
+    void namesTheRunningExecutable_data()
+    {
+        QTest::addColumn<QByteArray>("link");
+        QTest::addColumn<bool>("isThisFile");
+        QTest::addColumn<QString>("path"); // null: cannot be named
+        QTest::newRow("as installed") << QByteArray("/usr/lib/ovata/OvataAgentConfigurator-2")
+                                      << true << u"/usr/lib/ovata/OvataAgentConfigurator-2"_s;
+        QTest::newRow("replaced by an upgrade")
+            << QByteArray("/usr/lib/ovata/OvataAgentConfigurator (deleted)") << false
+            << u"/usr/lib/ovata/OvataAgentConfigurator"_s;
+        QTest::newRow("named so") << QByteArray("/opt/OvataAgentConfigurator (deleted)") << true
+                                  << u"/opt/OvataAgentConfigurator (deleted)"_s;
+        QTest::newRow("UTF-8 folder") << QByteArray("/opt/Gr\xc3\xbc\xc3\x9f"
+                                                    "e/x")
+                                      << true << u"/opt/Grüße/x"_s;
+        QTest::newRow("folder not UTF-8") << QByteArray("/opt/\xff/x") << true << QString();
+        QTest::newRow("replaced, not UTF-8")
+            << QByteArray("/opt/\xff/x (deleted)") << false << QString();
+    }
+    void namesTheRunningExecutable()
+    {
+        QFETCH(QByteArray, link);
+        QFETCH(bool, isThisFile);
+        QFETCH(QString, path);
+        const auto named = AgentPaths::executableFromLink(link, isThisFile);
+        QCOMPARE(named.has_value(), !path.isNull());
+        QCOMPARE(named.value_or(QString()), path);
+    }
+
     void describesErrors_data()
     {
         QTest::addColumn<QString>("standardError");

@@ -9,6 +9,11 @@
 #   OVATA_E2E_PKEXEC=real      leave /usr/bin/pkexec alone (a polkit daemon runs)
 #   OVATA_E2E_UID=<uid>        run the application as that user
 #   OVATA_E2E_WRAP="<command>" start the application under that command (strace)
+#   OVATA_E2E_UPGRADE=1        replace the running program by rename, as a
+#                              package upgrade does, before enrolling
+#   OVATA_E2E_FOREIGN=1        install into a folder whose name is not UTF-8,
+#                              beside a decoy folder named as a lossy decoding
+#                              would; nothing may run any agent
 set -euo pipefail
 app=$1 helper=$2 agent=$3
 source "$(dirname "$0")/../support/skip.sh"
@@ -36,6 +41,12 @@ if [ -n "${OVATA_E2E_INSTALLED:-}" ]; then
     install=$OVATA_E2E_INSTALLED
 else
     install=$work/opt/ovata
+    if [ -n "${OVATA_E2E_FOREIGN:-}" ]; then
+        install=$work/opt/$'\xff'
+        decoy=$work/opt/$'\xef\xbf\xbd'
+        mkdir -p "$decoy"
+        cp "$agent" "$decoy/OvataDeviceAgent"
+    fi
     mkdir -p "$install"
     cp "$app" "$install/OvataAgentConfigurator"
     cp "$helper" "$install/ovata-enroll-helper"
@@ -77,8 +88,14 @@ title='Ovata Device Agent — Configuration'
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
 [ "$(xdotool getwindowname "$window")" = "$title" ] || { echo "wrong title" >&2; exit 1; }
 # The probe has answered once the agent has recorded it.
-for _ in $(seq 100); do [ -n "$(ls "$state/calls" 2>/dev/null)" ] && break; sleep 0.1; done
+[ -n "${OVATA_E2E_FOREIGN:-}" ] ||
+    for _ in $(seq 100); do [ -n "$(ls "$state/calls" 2>/dev/null)" ] && break; sleep 0.1; done
 sleep 0.5
+if [ -n "${OVATA_E2E_UPGRADE:-}" ]; then
+    cp "$install/OvataAgentConfigurator" "$install/.OvataAgentConfigurator.new"
+    mv "$install/.OvataAgentConfigurator.new" "$install/OvataAgentConfigurator"
+    case $(readlink "/proc/$app_pid/exe") in *" (deleted)") ;; *) echo "not replaced" >&2; exit 1 ;; esac
+fi
 xdotool windowfocus --sync "$window"
 
 token="  a'b\"c\\d \$(id) \`id\` {x}  "
@@ -89,6 +106,14 @@ xdotool key Tab
 xdotool type --delay 15 " user@corp.example"
 xdotool key Return
 
+if [ -n "${OVATA_E2E_FOREIGN:-}" ]; then
+    sleep 2
+    kill -0 "$app_pid" || { echo "the program died" >&2; exit 1; }
+    ran=$(ls "$decoy/OvataDeviceAgent.state/calls" "$state/calls" 2>/dev/null || true)
+    [ -z "$ran" ] || { echo "an agent ran: $ran" >&2; exit 1; }
+    echo "PASS: from a folder not named in UTF-8 no agent ran, the decoy included"
+    exit 0
+fi
 for _ in $(seq 200); do [ -f "$state/config" ] && break; sleep 0.1; done
 [ -f "$state/config" ] || { echo "the agent was never configured" >&2; cat "$work/app.log"; exit 1; }
 
