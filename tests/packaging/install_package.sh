@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and enrolls through the
-# installed program; then builds the Debian package and inspects it.
+# installed program; then builds the Debian and the RPM package and inspects
+# them.
 #   install_package.sh <build directory> <e2e script> <stand-in agent>
 set -euo pipefail
 build=$1 e2e=$2 agent=$3
@@ -14,7 +15,7 @@ check() { # <what> <actual> <expected>
     fi
 }
 source "$(dirname "$0")/../support/skip.sh"
-require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint
+require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint rpmbuild rpmlint rpmsign gpg
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -82,4 +83,32 @@ if command -v lintian >/dev/null; then
     check "package: lintian has no complaint" "$(grep -cE '^[EW]:' "$work/lintian.log" || true)" 0
     cat "$work/lintian.log"
 fi
+# The RPM: the same files, owning none of the system's folders.
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G RPM -B "$work/rpm" >"$work/cpack.log" 2>&1) ||
+    { cat "$work/cpack.log" >&2; exit 1; }
+rpm=$(ls "$work"/rpm/*.rpm)
+check "rpm: the file name" "$(basename "$rpm")" "ovata-agent-configurator-1.0.0-1.$(uname -m).rpm"
+rpm -qp --dump "$rpm" >"$work/rpm.files" 2>/dev/null
+check "rpm: exactly the installed files, under /usr" \
+    "$(awk '$5 !~ /^04/ {print $1}' "$work/rpm.files" | sed 's|^/usr/||' | sort)" "$expected_files"
+check "rpm: owns only its own folders" \
+    "$(awk '$5 ~ /^04/ {print $1}' "$work/rpm.files" | sort | tr '\n' ' ')" \
+    "/usr/lib/ovata /usr/share/doc/ovata-agent-configurator "
+check "rpm: programs are executable by all" \
+    "$(awk '/\/lib\/ovata\/./ {print $5}' "$work/rpm.files" | sort -u)" 0100755
+requires=$(rpm -qpR "$rpm" 2>/dev/null)
+for need in /usr/bin/pkexec 'libQt6Widgets.so.6()(64bit)' 'libQt6Gui.so.6()(64bit)' 'libQt6Core.so.6()(64bit)'; do
+    grep -qxF "$need" <<<"$requires" && ok=yes || ok=no
+    check "rpm: requires $need" "$ok" yes
+done
+# Signed with a throw-away key, as a release is with the fleet's own.
+export GNUPGHOME=$work/gnupg HOME=$work
+mkdir -m 700 "$GNUPGHOME"
+gpg --batch --passphrase '' --quick-gen-key "Ovata test <test@ovata.example>" rsa2048 sign never 2>/dev/null
+printf '%%_dbpath %s/rpmdb\n%%__gpg %s\n%%_gpg_name Ovata test\n' "$work" "$(command -v gpg)" >"$work/.rpmmacros"
+rpmsign --addsign "$rpm" </dev/null >/dev/null 2>&1
+gpg --armor --export >"$work/key.asc" && rpm --import "$work/key.asc"
+rpmlint "$rpm" >"$work/rpmlint.log" 2>&1 || true
+check "rpm: rpmlint reports no errors" "$(grep -c ': E: ' "$work/rpmlint.log" || true)" 0
+cat "$work/rpmlint.log"
 [ "$failures" -eq 0 ]
