@@ -11,7 +11,9 @@ debian_packages=(
     pkexec polkitd dbus-daemon dbus-bin
     # Packaging and its checks; strace for the token-leak test.
     dpkg-dev fakeroot file appstream desktop-file-utils lintian strace libxml2-utils
-    rpm rpmlint
+    rpm rpmlint gpg
+    # The polkit test listens on /dev/log.
+    socat
     # The benchmarks watch the X server directly.
     libxcb1-dev
 )

@@ -12,7 +12,7 @@ driver=$1 build=$2 agent=$3 e2e=$4
 
 source "$(dirname "$0")/../support/skip.sh"
 [ "$(id -u)" -eq 0 ] || skip "starting a private polkit daemon needs root"
-require_tools unshare setpriv dbus-daemon dbus-send /usr/lib/polkit-1/polkitd /usr/bin/pkexec
+require_tools unshare setpriv dbus-daemon dbus-send socat /usr/lib/polkit-1/polkitd /usr/bin/pkexec
 [ -u /usr/bin/pkexec ] || skip "/usr/bin/pkexec is not setuid root"
 if [ -z "${OVATA_IN_POLKIT_SANDBOX:-}" ]; then
     OVATA_IN_POLKIT_SANDBOX=1 exec unshare --mount --propagation private "$0" "$@"
@@ -104,7 +104,7 @@ chmod 644 /etc/polkit-1/rules.d/00-ovata-test.rules
 
 # The system log, as pkexec writes it.
 [ -e /dev/log ] || { : >/dev/log; made_dev_log=true; }
-"$driver" listen-log "$work/log.socket" >"$work/syslog" 2>&1 &
+socat -u UNIX-RECV:"$work/log.socket",mode=666 STDOUT >"$work/syslog" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -S "$work/log.socket" ] && break; sleep 0.1; done
 mount --bind "$work/log.socket" /dev/log
@@ -132,7 +132,7 @@ url="https://polkit.ovata.example/p?a=1&b='2'"
 upn="jörg.o'brien@corp.example"
 configure() { # <uid> <token> <url> <upn>
     OVATA_TOKEN=$2 OVATA_URL=$3 OVATA_UPN=$4 \
-        as_user "$1" "$driver" configure "$install/OvataAgentConfigurator" || true
+        as_user "$1" "$driver" "$install/OvataAgentConfigurator" || true
 }
 result=$(configure "$yes_uid" "$token" "$url" "$upn")
 check "allowed: the configure command succeeds" "$result" saved
@@ -150,7 +150,7 @@ fi
 
 # The system log names the helper and holds no token.
 sleep 0.3
-executing=$(grep -a 'Executing command' "$work/syslog" || true)
+executing=$(grep -ao '[^<]*Executing command[^<]*' "$work/syslog" || true)
 echo "  system log: ${executing:0:300}"
 case $executing in *"COMMAND=$helper"*) ok=yes ;; *) ok=no ;; esac
 check "system log: pkexec logged running the helper" "$ok" yes
@@ -207,7 +207,14 @@ check "helper refuses input over the bound ($(cat "$work/refusal"))" "$status" 1
 touch "$work/slow"
 echo "configure sleep 2000" >"$work/control"
 mkdir -p "$state" && cp "$work/control" "$state/control"
-OVATA_FRAGMENT=tok-7f3e9a as_user "$no_uid" "$driver" scan 7000 >"$work/scan" &
+# "<ms> <pid> <name>" each time a process's arguments hold the fragment; the
+# fragment comes from a file, so the scanner's own arguments do not.
+printf tok-7f3e9a >"$work/fragment"
+as_user "$no_uid" bash -c 'end=$((SECONDS + 7)); while [ $SECONDS -lt $end ]; do
+    for f in $(grep -laFf "$0/fragment" /proc/[0-9]*/cmdline 2>/dev/null); do
+        pid=${f#/proc/}; pid=${pid%/cmdline}
+        echo "$(date +%s%3N) $pid $(cat "/proc/$pid/comm" 2>/dev/null)"
+    done; sleep 0.02; done' "$work" >"$work/scan" &
 scanner=$!
 sleep 0.3
 result=$(configure "$yes_uid" "$token" "$url" "$upn")
@@ -215,9 +222,12 @@ wait "$scanner" || true
 rm -f "$work/slow" "$state/control"
 check "listing: the slow enrollment succeeds" "$result" saved
 echo "  processes whose arguments held the token, as another user saw them:"
-awk '!($2 in first) {first[$2] = $1; name[$2] = $3} {last[$2] = $1}
-    END {for (p in first) printf "    %s %d ms (pid %s)\n", name[p], last[p] - first[p], p}' "$work/scan"
-others=$(awk '$3 != "sh" && $3 != "OvataDeviceAgen"' "$work/scan")
+# A process may end between the two reads: its name is the one seen once.
+awk '!($2 in first) {first[$2] = $1} $3 != "" {name[$2] = $3} {last[$2] = $1}
+    END {for (p in first) printf "%s %d %s\n", (p in name) ? name[p] : "?", last[p] - first[p], p}' \
+    "$work/scan" >"$work/seen"
+awk '{printf "    %s %d ms (pid %s)\n", $1, $2, $3}' "$work/seen"
+others=$(awk '$1 != "sh" && $1 != "OvataDeviceAgen"' "$work/seen")
 check "listing: the token only in the agent's and its shell's arguments" "$others" ""
 
 # The same road through the window, as the allowed user.
