@@ -83,11 +83,6 @@ private Q_SLOTS:
         QTest::newRow("blank URL and override")
             << QStringList{u"T"_s, u" \t "_s, u"\n\n"_s} << QStringList{u"T"_s, defaultUrl, u""_s}
             << 0 << success;
-        QTest::newRow("inside kept") << QStringList{u" a b "_s, u"h ttp"_s, u"x y"_s}
-                                     << QStringList{u"a b"_s, u"h ttp"_s, u"x y"_s} << 0 << success;
-        QTest::newRow("zero-width kept")
-            << QStringList{u"\u200BT"_s, u"u"_s, u""_s} << QStringList{u"\u200BT"_s, u"u"_s, u""_s}
-            << 0 << success;
         const ConfigState::Phase required = F{u"Enrollment token is required."_s};
         QTest::newRow("empty token")
             << QStringList{u""_s, u"u"_s, u"x"_s} << QStringList() << 0 << required;

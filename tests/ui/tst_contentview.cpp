@@ -175,10 +175,7 @@ private Q_SLOTS:
     {
         Window window;
         window.openForm();
-        QCOMPARE(window.view->width(), 520);
         auto *form = window.form();
-        QCOMPARE(form->layout()->spacing(), 14);
-        QCOMPARE(form->layout()->itemAt(0)->layout()->spacing(), 4);
         QCOMPARE(form->tokenField()->echoMode(), QLineEdit::Password);
         QCOMPARE(form->tokenField()->placeholderText(), u"paste tenant enrollment token"_s);
         QCOMPARE(form->baseUrlField()->placeholderText(),
@@ -186,7 +183,6 @@ private Q_SLOTS:
         QCOMPARE(form->baseUrlField()->text(), QString(AgentContract::defaultCloudServiceUrl));
         QCOMPARE(form->upnOverrideField()->placeholderText(),
                  u"optional — leave blank to detect logged-in user"_s);
-        QCOMPARE(form->tokenField()->accessibleName(), u"Enrollment token"_s);
         QCOMPARE(window.view->focusWidget(), form->tokenField());
         window.button(u"Cancel"_s)->click(); // nothing asked, nothing sent
         QCOMPARE(window.quits, 1);
