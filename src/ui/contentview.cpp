@@ -61,11 +61,6 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(&windowAccessible), true);
     Q_UNUSED(accessibleAsWindow);
-    QIcon icon;
-    for (const int size : {32, 64, 256}) {
-        icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
-    }
-    setWindowIcon(icon);
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
     m_column->setAlignment(Qt::AlignTop);
@@ -95,10 +90,21 @@ void ContentView::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_probed) {
         m_probed = true;
-        // Queued, so the window reaches the screen before the agent is
-        // started: starting a process stalls this one while it forks.
+        // Queued, so the window reaches the screen first: starting a process
+        // stalls this one while it forks, and the icon is decoded for every
+        // size the window system is sent.
         QMetaObject::invokeMethod(
-            this, [this] { m_state->probe(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                m_state->probe();
+                QIcon icon;
+                for (const int size : {32, 64, 256}) {
+                    icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size),
+                                 QSize(size, size));
+                }
+                setWindowIcon(icon);
+            },
+            Qt::QueuedConnection);
     }
 }
 
