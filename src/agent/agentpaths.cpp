@@ -1,11 +1,9 @@
 #include "agentpaths.h"
 
 #include "agentcontract.h"
-
-#include "hostprocess.h"
+#include "strictutf8.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #ifdef Q_OS_LINUX
 #include <sys/stat.h>
@@ -90,7 +88,7 @@ std::optional<QString> executableFromLink(const QByteArray &linkTarget, bool lin
     if (!linkTargetIsThisFile && path.endsWith(replaced)) {
         path.chop(replaced.size());
     }
-    return HostProcess::decodeUtf8Strictly(path);
+    return decodeUtf8Strictly(path);
 }
 
 std::optional<QString> bundleLocation()

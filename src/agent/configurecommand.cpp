@@ -4,9 +4,9 @@
 #include "agentplatform.h"
 #include "configureerror.h"
 #include "enrollcontract.h"
-#include "hostprocess.h"
 #include "privilegedcommand.h"
 #include "privilegedhost.h"
+#include "strictutf8.h"
 
 #include <QFileInfo>
 
@@ -78,8 +78,7 @@ void runConfigure(const AgentPlatform &platform, const QString &token, const QSt
         return;
     }
     throw ConfigureError::osascriptFailed(
-        answer.exitStatus,
-        HostProcess::decodeUtf8Strictly(answer.errorOutput).value_or(QString()).trimmed());
+        answer.exitStatus, decodeUtf8Strictly(answer.errorOutput).value_or(QString()).trimmed());
 }
 
 void runConfigure(const QString &token, const QString &baseURL, const QString &upnOverride)

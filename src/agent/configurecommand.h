@@ -10,7 +10,8 @@ struct AgentPlatform;
 // prompt included), HostLaunchError (the host could not be started) or
 // UnsendableValueError (a value holds U+0000, or the command line would be
 // too long for the system to pass on) or MessageError (the application's
-// own folder cannot be named); nothing is started but for the host's errors.
+// own folder cannot be named). Only the host's own failures come after
+// anything was started.
 void runConfigure(const AgentPlatform &platform, const QString &token, const QString &baseURL,
                   const QString &upnOverride);
 void runConfigure(const QString &token, const QString &baseURL, const QString &upnOverride);

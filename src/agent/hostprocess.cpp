@@ -1,22 +1,28 @@
 #include "hostprocess.h"
 
 #include <QProcess>
-#include <QStringDecoder>
 
-namespace HostProcess {
+namespace {
 
-QByteArray keptStart(const QByteArray &bytes, qsizetype limit)
+constexpr qsizetype errorOutputLimit = 64 * 1024;
+
+// The first `errorOutputLimit` bytes, cut back to a character boundary.
+QByteArray keptStart(const QByteArray &bytes)
 {
-    if (bytes.size() <= limit) {
+    if (bytes.size() <= errorOutputLimit) {
         return bytes;
     }
-    qsizetype end = limit;
+    qsizetype end = errorOutputLimit;
     // Back up over continuation bytes to the start of the cut character.
     while (end > 0 && (static_cast<unsigned char>(bytes.at(end)) & 0xC0) == 0x80) {
         --end;
     }
     return bytes.left(end);
 }
+
+} // namespace
+
+namespace HostProcess {
 
 HostAnswer finish(QProcess &process)
 {
@@ -44,19 +50,6 @@ HostAnswer finish(QProcess &process)
         answer.exitStatus = process.exitCode();
     }
     return answer;
-}
-
-std::optional<QString> decodeUtf8Strictly(const QByteArray &bytes)
-{
-    // Stateless: an unfinished sequence at the end is an error, not kept
-    // for a next chunk that never comes.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                     QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        return std::nullopt;
-    }
-    return text;
 }
 
 } // namespace HostProcess

@@ -5,26 +5,12 @@
 
 #include "privilegedhost.h"
 
-#include <QByteArray>
-
-#include <optional>
-
 class QProcess;
-class QString;
 
 namespace HostProcess {
-
-inline constexpr qsizetype errorOutputLimit = 64 * 1024;
-
-// The first `limit` bytes, cut back to a UTF-8 character boundary.
-QByteArray keptStart(const QByteArray &bytes, qsizetype limit = errorOutputLimit);
 
 // Waits for the started process to exit and gives its answer. Its standard
 // output must already go to the null device.
 HostAnswer finish(QProcess &process);
-
-// The bytes as UTF-8, or nothing when they are not valid UTF-8, an
-// unfinished sequence at the end included.
-std::optional<QString> decodeUtf8Strictly(const QByteArray &bytes);
 
 } // namespace HostProcess

@@ -10,7 +10,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
@@ -187,8 +186,7 @@ private Q_SLOTS:
         sandbox.installAgent();
         QStringList values{u"T"_s, u"https://u"_s, u"upn"_s};
         values[field] = value;
-        QCOMPARE(outcome(sandbox.platform(), values[0], values[1], values[2]),
-                 message);
+        QCOMPARE(outcome(sandbox.platform(), values[0], values[1], values[2]), message);
         QVERIFY(sandbox.calls().isEmpty());
     }
 

@@ -4,9 +4,9 @@
 #include "agentpaths.h"
 #include "configureerror.h"
 #include "enrollcommand.h"
-#include "hostprocess.h"
 #include "pkexechost.h"
 #include "privilegedcommand.h"
+#include "strictutf8.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -184,11 +184,11 @@ private Q_SLOTS:
 
     void decodesErrorOutputStrictly()
     {
-        QCOMPARE(HostProcess::decodeUtf8Strictly("Gr\xc3\xbc\xc3\x9f"
-                                                 "e"),
+        QCOMPARE(decodeUtf8Strictly("Gr\xc3\xbc\xc3\x9f"
+                                    "e"),
                  u"Grüße"_s);
-        QVERIFY(!HostProcess::decodeUtf8Strictly("bad \xff bytes"));
-        QVERIFY(!HostProcess::decodeUtf8Strictly("ends inside \xe2\x80"));
+        QVERIFY(!decodeUtf8Strictly("bad \xff bytes"));
+        QVERIFY(!decodeUtf8Strictly("ends inside \xe2\x80"));
     }
 
     // A dismissed prompt and "Not authorized" are walked through the fake
