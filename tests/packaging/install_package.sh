@@ -14,11 +14,11 @@ check() { # <what> <actual> <expected>
         failures=$((failures + 1))
     fi
 }
-source "$(dirname "$0")/../support/skip.sh"
+source "$(dirname "$0")/../support/common.sh"
 require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint rpmbuild rpmlint rpmsign gpg
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+enter_sandbox "$@"
+work=$scratch
+chmod 755 "$work"
 prefix=$work/prefix
 app_id=example.ovata.AgentConfigurator
 

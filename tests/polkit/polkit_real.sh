@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The privileged path with the real /usr/bin/pkexec and a real polkit daemon,
-# on the installed program and its polkit action. Everything lives in a
-# private mount namespace: its own system bus in /run/dbus, its own actions
+# on the installed program and its polkit action. Everything lives in private
+# PID and mount namespaces: its own system bus in /run/dbus, its own actions
 # and rules, a listener on /dev/log, and two test users added to a private
 # copy of /etc/passwd, so nothing is left on the machine. What the test
 # users run is copied into the test's own world-readable folder first, so
@@ -10,27 +10,21 @@
 set -euo pipefail
 driver=$1 build=$2 agent=$3 e2e=$4
 
-source "$(dirname "$0")/../support/skip.sh"
+source "$(dirname "$0")/../support/common.sh"
 [ "$(id -u)" -eq 0 ] || skip "starting a private polkit daemon needs root"
-require_tools unshare setpriv dbus-daemon dbus-send socat /usr/lib/polkit-1/polkitd /usr/bin/pkexec
+require_tools setpriv dbus-daemon dbus-send socat /usr/lib/polkit-1/polkitd /usr/bin/pkexec
 [ -u /usr/bin/pkexec ] || skip "/usr/bin/pkexec is not setuid root"
-if [ -z "${OVATA_IN_POLKIT_SANDBOX:-}" ]; then
-    OVATA_IN_POLKIT_SANDBOX=1 exec unshare --mount --propagation private "$0" "$@"
-fi
-
-work=$(mktemp -d)
+enter_sandbox "$@"
+work=$scratch
 chmod 755 "$work"
 pids=()
 made_dev_log=false
 cleanup() {
     local pid
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do
-        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    done
     umount /dev/log 2>/dev/null || true
     $made_dev_log && rm -f /dev/log
-    rm -rf "$work"
+    return 0
 }
 trap cleanup EXIT
 

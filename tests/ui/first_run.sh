@@ -6,28 +6,25 @@
 #   first_run.sh <source directory> <build directory>
 set -euo pipefail
 source_dir=$1 build=$2
-source "$(dirname "$0")/../support/skip.sh"
+source "$(dirname "$0")/../support/common.sh"
 [ "$(id -u)" -eq 0 ] || skip "starting polkit for ./run needs root"
-require_tools unshare xvfb-run xdotool /usr/lib/polkit-1/polkitd
-pgrep -r D,R,S -x polkitd >/dev/null && skip "a polkit daemon already runs here"
-if [ -z "${OVATA_IN_FIRST_RUN_SANDBOX:-}" ]; then
-    OVATA_IN_FIRST_RUN_SANDBOX=1 exec unshare --mount --propagation private bash "$0" "$@"
-fi
-mkdir -p /run/dbus
+require_tools xvfb-run xdotool /usr/lib/polkit-1/polkitd
+enter_sandbox "$@"
+# This test's own /run/dbus and demo folder: no bus or polkit daemon of the
+# machine is seen, and the agent's state in the demo folder is not touched.
+mkdir -p /run/dbus "$build/demo"
 mount -t tmpfs -o mode=755 tmpfs /run/dbus
+mount -t tmpfs -o mode=755 tmpfs "$build/demo"
 export BUILD_DIR=$build
 demo=$build/demo
 state=$demo/OvataDeviceAgent.state
-saved=$(mktemp -d)
-[ -e "$state" ] && mv "$state" "$saved/"
-restore() {
-    pkill -f "$demo/OvataAgentConfigurator" || true # ./run then stops what it started
-    wait || true
-    rm -rf "$state"
-    [ -e "$saved/OvataDeviceAgent.state" ] && mv "$saved/OvataDeviceAgent.state" "$demo/"
-    rm -rf "$saved"
+run_pid=
+stop_run() {
+    # ./run stops what it started once its window has gone.
+    [ -n "$run_pid" ] && kill "$run_pid" 2>/dev/null
+    return 0
 }
-trap restore EXIT
+trap stop_run EXIT
 trap 'echo "FAIL: line $LINENO" >&2' ERR
 
 hint=$(env -u DISPLAY -u WAYLAND_DISPLAY "$source_dir/run" 2>&1 >/dev/null | sed -n 's/^    //p') || true
@@ -35,9 +32,9 @@ case $hint in "xvfb-run -a /"*"/run") ;; *) echo "FAIL: the hint: '$hint'" >&2; 
 echo "the hint: $hint"
 
 read -ra command <<<"$hint"
-env -u DISPLAY -u WAYLAND_DISPLAY "${command[@]}" >"$saved/run.log" 2>&1 &
+env -u DISPLAY -u WAYLAND_DISPLAY "${command[@]}" >"$scratch/run.log" 2>&1 &
 run_pid=$!
-for _ in $(seq 600); do pgrep -f "$demo/OvataAgentConfigurator" >/dev/null && break; sleep 0.1; done
+for _ in $(seq 600); do pgrep -x OvataAgentConfi >/dev/null && break; sleep 0.1; done
 xvfb=$(pgrep -P "$run_pid" -x Xvfb)
 mapfile -d "" -t xvfb_args <"/proc/$xvfb/cmdline"
 export DISPLAY=${xvfb_args[1]}
@@ -50,12 +47,17 @@ sleep 0.5
 xdotool windowfocus --sync "$window" type --delay 15 first-run-token
 xdotool key Return
 for _ in $(seq 200); do [ -f "$state/config" ] && break; sleep 0.1; done
-[ -f "$state/config" ] || { echo "FAIL: saving did not work" >&2; cat "$saved/run.log" >&2; exit 1; }
+[ -f "$state/config" ] || { echo "FAIL: saving did not work" >&2; cat "$scratch/run.log" >&2; exit 1; }
 last=$(ls "$state/calls" | tail -n 1)
 [ "$(head -n 1 "$state/calls/$last" | cut -d' ' -f2)" = 0 ] || { echo "FAIL: not as root" >&2; exit 1; }
 sleep 0.5
-xdotool key Return # Done
-wait "$run_pid"
+# Done ends the window, and ./run then its display: xdotool may lose the
+# display before it returns. What counts is that ./run ends, and how.
+xdotool key Return || true
+status=0
+wait_bounded "$run_pid" 20 || status=$?
+run_pid=
+[ "$status" -eq 0 ] || { echo "FAIL: ./run ended with status $status" >&2; cat "$scratch/run.log" >&2; exit 1; }
 pgrep -r D,R,S,T -x polkitd >/dev/null && { echo "FAIL: polkitd left running" >&2; exit 1; }
 pgrep -r D,R,S,T -f "dbus-daemon --system" >/dev/null && { echo "FAIL: the system bus left running" >&2; exit 1; }
 echo "PASS: the hint's command enrolled as root and left nothing running"

@@ -6,12 +6,12 @@
 #   token_trace.sh <application> <enroll helper> <stand-in agent>
 set -euo pipefail
 here=$(dirname "$0")
-source "$here/../support/skip.sh"
+source "$here/../support/common.sh"
 require_tools strace
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-chmod 755 "$work"
-trace=$work/trace
+enter_sandbox "$@"
+# The trace holds the test token: it stays in this 0700 folder, on a tmpfs
+# that ends with the test however the test ends.
+trace=$scratch/trace
 
 OVATA_E2E_WRAP="strace -f -qq -y -s 1048576 -o $trace -e trace=openat,write,writev,sendmsg,sendto,execve,clone,clone3,fork,vfork" \
     bash "$here/e2e_enrollment.sh" "$@"

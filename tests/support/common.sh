@@ -1,0 +1,73 @@
+# Sourced by the test scripts.
+
+# A test that cannot run here skips with the reason (CTest's SKIP_RETURN_CODE
+# 77); in CI it fails instead, so a green CI run has run everything.
+skip() {
+    if [ "${CI:-}" = true ]; then
+        echo "FAIL: $1 (CI must run this test)" >&2
+        exit 1
+    fi
+    echo "SKIP: $1" >&2
+    exit 77
+}
+
+require_tools() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed"
+    done
+}
+
+# Runs the calling script again inside private PID and mount namespaces and
+# sets $scratch to a fresh folder on a tmpfs of that mount namespace. Every
+# process the script starts ends with it, and everything it writes under
+# $scratch (test tokens included) is gone with it, however it ends: a KILL
+# included, which runs no trap. Daemons and process listings see only this
+# test's processes. A script started from inside another's sandbox shares it,
+# as pkexec and polkitd must see one process table.
+#   enter_sandbox "$@"   (first thing after sourcing this file)
+enter_sandbox() {
+    if [ -n "${OVATA_SANDBOX_NEW:-}" ]; then
+        mount -t tmpfs -o mode=755 tmpfs "$OVATA_SANDBOX_NEW"
+        export OVATA_SANDBOX_ROOT=$OVATA_SANDBOX_NEW
+        unset OVATA_SANDBOX_NEW
+        # What the tools under test put in a temporary folder goes here too.
+        mkdir -m 1777 "$OVATA_SANDBOX_ROOT/tmp"
+        export TMPDIR=$OVATA_SANDBOX_ROOT/tmp
+    fi
+    if [ -n "${OVATA_SANDBOX_ROOT:-}" ]; then
+        scratch=$(mktemp -d -p "$OVATA_SANDBOX_ROOT")
+        return 0
+    fi
+    local namespaces=(unshare --mount --pid --fork --kill-child --mount-proc --propagation private)
+    [ "$(id -u)" -eq 0 ] || namespaces+=(--map-root-user)
+    "${namespaces[@]}" true 2>/dev/null || skip "no private PID and mount namespaces can be made here"
+    local mountpoint status=0
+    mountpoint=$(mktemp -d)
+    # unshare holds TERM and INT back from itself; ending it with KILL ends
+    # the namespaces and all in them.
+    OVATA_SANDBOX_NEW=$mountpoint "${namespaces[@]}" bash "$0" "$@" &
+    local inner=$!
+    trap 'kill -KILL $inner 2>/dev/null' TERM INT HUP
+    while kill -0 "$inner" 2>/dev/null; do
+        wait "$inner" || status=$?
+    done
+    rmdir "$mountpoint"
+    exit "$status"
+}
+
+# Waits at most $2 seconds for our child $1 to end and returns its status; a
+# child still running then is killed and 124 returned.
+wait_bounded() {
+    local pid=$1 limit=$2 i
+    for ((i = 0; i < limit * 10; ++i)); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return 124
+    fi
+    wait "$pid"
+}
