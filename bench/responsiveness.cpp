@@ -8,8 +8,8 @@
 #include "agentinterface.h"
 #include "configstate.h"
 #include "contentview.h"
+#include "osascripthost.h"
 #include "pkexechost.h"
-#include "privilegedhost.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir dir;
     const QString bundle = dir.filePath(u"OvataAgentConfigurator"_s);
-    QFile::link(agent, dir.filePath(u"OvataDeviceAgent"_s));
+    QFile::copy(agent, dir.filePath(u"OvataDeviceAgent"_s)); // the helper runs no link
     QDir(dir.path()).mkdir(u"OvataDeviceAgent.state"_s);
     AgentPlatform platform;
     platform.bundleLocation = [bundle] { return bundle; };

@@ -1,14 +1,10 @@
 #include "agentpaths.h"
 
-#include "agentcontract.h"
+#include "contractstrings.h"
+#include "ownprocess.h"
 #include "strictutf8.h"
 
 #include <QCoreApplication>
-
-#ifdef Q_OS_LINUX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -56,16 +52,18 @@ namespace AgentPaths {
 QString instanceSuffix(const QString &bundleLocation)
 {
     const QString stem = deletingExtension(lastComponent(bundleLocation));
-    if (!stem.startsWith(AgentContract::applicationPrefix, Qt::CaseSensitive)) {
+    if (!stem.startsWith(AgentContract::latin1(AgentContract::applicationPrefix),
+                         Qt::CaseSensitive)) {
         return {};
     }
-    return stem.mid(AgentContract::applicationPrefix.size());
+    return stem.mid(AgentContract::latin1(AgentContract::applicationPrefix).size());
 }
 
 QString agentBinary(const QString &bundleLocation)
 {
     return appendingComponent(deletingLastComponent(bundleLocation),
-                              AgentContract::agentStem + instanceSuffix(bundleLocation));
+                              AgentContract::latin1(AgentContract::agentStem) +
+                                  instanceSuffix(bundleLocation));
 }
 
 std::optional<QString> enclosingAppBundle(const QString &executablePath)
@@ -81,34 +79,14 @@ std::optional<QString> enclosingAppBundle(const QString &executablePath)
     return bundle;
 }
 
-std::optional<QString> executableFromLink(const QByteArray &linkTarget, bool linkTargetIsThisFile)
-{
-    static constexpr QByteArrayView replaced(" (deleted)");
-    QByteArray path = linkTarget;
-    if (!linkTargetIsThisFile && path.endsWith(replaced)) {
-        path.chop(replaced.size());
-    }
-    return decodeUtf8Strictly(path);
-}
-
 std::optional<QString> bundleLocation()
 {
 #ifdef Q_OS_LINUX
-    // Read afresh from the kernel; safe from any thread, unlike Qt's cache.
-    char target[4096];
-    const ssize_t n = readlink("/proc/self/exe", target, sizeof target);
-    if (n <= 0 || n == ssize_t(sizeof target)) {
+    const std::optional<std::string> executable = OwnProcess::executablePath();
+    if (!executable) {
         return std::nullopt;
     }
-    const QByteArray link(target, n);
-    struct stat running
-    {};
-    struct stat named
-    {};
-    const bool same = stat("/proc/self/exe", &running) == 0 &&
-                      stat(link.constData(), &named) == 0 && running.st_dev == named.st_dev &&
-                      running.st_ino == named.st_ino;
-    return executableFromLink(link, same);
+    return decodeUtf8Strictly(QByteArray::fromStdString(*executable));
 #else
     const QString executable = QCoreApplication::applicationFilePath();
 #ifdef Q_OS_MACOS

@@ -21,15 +21,11 @@ QString agentBinary(const QString &bundleLocation);
 // The "X.app" directory when the executable lies in X.app/Contents/MacOS.
 std::optional<QString> enclosingAppBundle(const QString &executablePath);
 
-// The running executable's path from the kernel's link to it: a program
-// replaced by rename while it runs (a package upgrade) is linked as
-// "<path> (deleted)", and the path is where its new version lies. Nothing
-// when the bytes are not UTF-8: a lossy path would name another file.
-std::optional<QString> executableFromLink(const QByteArray &linkTarget, bool linkTargetIsThisFile);
-
 // This process's bundle location: the application bundle on macOS; elsewhere
-// the running executable's own path stands for it. Nothing when it cannot be
-// named. Needs a QCoreApplication.
+// the running executable's own path stands for it, where a package upgrade
+// puts its new version. Nothing when it cannot be named, or when its bytes
+// are not UTF-8: a lossy path would name another file. Needs a
+// QCoreApplication.
 std::optional<QString> bundleLocation();
 
 } // namespace AgentPaths

@@ -1,8 +1,9 @@
 #include "agentplatform.h"
 
 #include "agentpaths.h"
+#include "contractstrings.h"
+#include "osascripthost.h"
 #include "pkexechost.h"
-#include "privilegedhost.h"
 
 #include <QCoreApplication>
 
@@ -14,8 +15,8 @@ AgentPlatform AgentPlatform::system()
     platform.privilegedHost = std::make_shared<OsascriptHost>();
 #else
     platform.privilegedHost = std::make_shared<PkexecHost>(
-        QStringLiteral("/usr/bin/pkexec"),
-        QCoreApplication::applicationDirPath() + u'/' + QLatin1String(OVATA_HELPER_NAME));
+        QStringLiteral("/usr/bin/pkexec"), QCoreApplication::applicationDirPath() + u'/' +
+                                               AgentContract::latin1(AgentContract::helperName));
 #endif
     return platform;
 }

@@ -16,7 +16,7 @@ struct AgentPlatform
     // Asked anew on every use; the agent's location is never cached.
     // Nothing when the platform cannot name it.
     std::function<std::optional<QString>()> bundleLocation;
-    // Runs the configure script as root after the administrator prompt.
+    // Runs the configure command line as root after the administrator prompt.
     std::shared_ptr<const PrivilegedHost> privilegedHost;
     // How long the probe waits for the agent before counting it as false.
     std::chrono::milliseconds probeTimeout{std::chrono::seconds(30)};

@@ -1,8 +1,8 @@
 #include "agentprobe.h"
 
-#include "agentcontract.h"
 #include "agentpaths.h"
 #include "agentplatform.h"
+#include "contractstrings.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -15,7 +15,7 @@ bool agentHasConfig(const AgentPlatform &platform, const std::atomic_bool *cance
     }
     QProcess agent;
     agent.setProgram(AgentPaths::agentBinary(*bundle));
-    agent.setArguments({QString(AgentContract::hasConfigFlag)});
+    agent.setArguments({AgentContract::latin1(AgentContract::hasConfigFlag)});
     agent.setInputChannelMode(QProcess::ForwardedInputChannel);
     // Nothing the agent prints is wanted, so nothing is buffered.
     agent.setStandardOutputFile(QProcess::nullDevice());
@@ -34,9 +34,4 @@ bool agentHasConfig(const AgentPlatform &platform, const std::atomic_bool *cance
         }
     }
     return agent.exitStatus() == QProcess::NormalExit && agent.exitCode() == 0;
-}
-
-bool agentHasConfig()
-{
-    return agentHasConfig(AgentPlatform::system());
 }

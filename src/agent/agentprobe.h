@@ -10,4 +10,3 @@ struct AgentPlatform;
 // the platform's probe timeout) is false, silently. Blocks the caller; once
 // `cancelled` is set the agent is stopped and the answer is false.
 bool agentHasConfig(const AgentPlatform &platform, const std::atomic_bool *cancelled = nullptr);
-bool agentHasConfig();

@@ -1,12 +1,11 @@
 #include "configurecommand.h"
 
+#include "agentcontract.h"
 #include "agentpaths.h"
 #include "agentplatform.h"
 #include "configureerror.h"
-#include "enrollcontract.h"
 #include "privilegedcommand.h"
 #include "privilegedhost.h"
-#include "strictutf8.h"
 
 #include <QFileInfo>
 
@@ -14,9 +13,12 @@
 
 namespace {
 
+using Field = ConfigureError::ValueUnsendable::Field;
+using Why = ConfigureError::ValueUnsendable::Why;
+
 struct Value
 {
-    const char *name;
+    Field field;
     const QString &text;
 };
 
@@ -26,13 +28,10 @@ void refuseUnsendable(const std::array<Value, 3> &values, const QString &command
 {
     for (const Value &value : values) {
         if (value.text.contains(QChar(u'\0'))) {
-            throw UnsendableValueError(QString::fromUtf8(value.name) +
-                                       QLatin1String(" contains a NUL character (U+0000), which "
-                                                     "cannot be passed to the agent. Remove it "
-                                                     "and try again."));
+            throw ConfigureError(ConfigureError::ValueUnsendable{value.field, Why::HoldsNul});
         }
     }
-    if (std::size_t(commandLine.toUtf8().size()) <= EnrollContract::maxCommandLineBytes) {
+    if (std::size_t(commandLine.toUtf8().size()) <= AgentContract::maxCommandLineBytes) {
         return;
     }
     const Value *longest = &values[0];
@@ -41,11 +40,7 @@ void refuseUnsendable(const std::array<Value, 3> &values, const QString &command
             longest = &value;
         }
     }
-    throw UnsendableValueError(
-        QString::fromUtf8(longest->name) +
-        QStringLiteral(" is too long to be passed to the agent: all values together may hold at "
-                       "most %1 KiB. Shorten it and try again.")
-            .arg((EnrollContract::maxCommandLineBytes + 1) / 1024));
+    throw ConfigureError(ConfigureError::ValueUnsendable{longest->field, Why::TooLong});
 }
 
 } // namespace
@@ -55,10 +50,7 @@ void runConfigure(const AgentPlatform &platform, const QString &token, const QSt
 {
     const std::optional<QString> bundle = platform.bundleLocation();
     if (!bundle) {
-        throw MessageError(QStringLiteral(
-            "The application's folder has a name that is not valid UTF-8, so the agent beside it "
-            "cannot be named. Install the application in a folder with a UTF-8 name and try "
-            "again."));
+        throw ConfigureError(ConfigureError::FolderUnnamed{});
     }
     const QString agentPath = AgentPaths::agentBinary(*bundle);
     const QFileInfo agentFile(agentPath);
@@ -67,21 +59,13 @@ void runConfigure(const AgentPlatform &platform, const QString &token, const QSt
     }
     const QString commandLine =
         PrivilegedCommand::configureCommandLine(agentPath, token, baseURL, upnOverride);
-    refuseUnsendable({Value{"The enrollment token", token}, Value{"The cloud service URL", baseURL},
-                      Value{"The user UPN override", upnOverride}},
+    refuseUnsendable({Value{Field::Token, token}, Value{Field::BaseURL, baseURL},
+                      Value{Field::UpnOverride, upnOverride}},
                      commandLine);
 
     // No time limit: the wait covers the credentials dialog and the agent's run.
-    const HostAnswer answer =
-        platform.privilegedHost->run(PrivilegedCommand::privilegedScript(commandLine));
-    if (answer.exitStatus == 0) {
-        return;
+    const HostOutcome::Outcome outcome = platform.privilegedHost->run(commandLine);
+    if (!std::holds_alternative<HostOutcome::Succeeded>(outcome)) {
+        throw ConfigureError::fromHost(outcome);
     }
-    throw ConfigureError::osascriptFailed(
-        answer.exitStatus, decodeUtf8Strictly(answer.errorOutput).value_or(QString()).trimmed());
-}
-
-void runConfigure(const QString &token, const QString &baseURL, const QString &upnOverride)
-{
-    runConfigure(AgentPlatform::system(), token, baseURL, upnOverride);
 }

@@ -5,13 +5,10 @@
 class QString;
 struct AgentPlatform;
 
-// Blocks until the host has exited; call it off the interface thread.
-// Throws ConfigureError (agent missing, or the host failed: a dismissed
-// prompt included), HostLaunchError (the host could not be started) or
-// UnsendableValueError (a value holds U+0000, or the command line would be
-// too long for the system to pass on) or MessageError (the application's
-// own folder cannot be named). Only the host's own failures come after
-// anything was started.
+// Blocks until the host has ended; call it off the interface thread. Throws
+// ConfigureError (the agent or the application's folder cannot be named, a
+// value cannot reach the agent whole, or the host did not succeed: a
+// dismissed prompt included) or HostLaunchError (the host could not be
+// started). Nothing is started before the values and the agent are checked.
 void runConfigure(const AgentPlatform &platform, const QString &token, const QString &baseURL,
                   const QString &upnOverride);
-void runConfigure(const QString &token, const QString &baseURL, const QString &upnOverride);

@@ -1,5 +1,9 @@
 #include "configureerror.h"
 
+#include "agentcontract.h"
+
+#include <QCoreApplication>
+
 namespace {
 
 template<class... Ts>
@@ -10,33 +14,126 @@ struct Overloaded : Ts...
 template<class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ConfigureError", text);
+}
+
+QString orNoErrorOutput(const QString &output, const QString &none)
+{
+    return output.isEmpty() ? none : output;
+}
+
+QString fieldName(ConfigureError::ValueUnsendable::Field field)
+{
+    using Field = ConfigureError::ValueUnsendable::Field;
+    switch (field) {
+    case Field::Token:
+        return tr("The enrollment token");
+    case Field::BaseURL:
+        return tr("The cloud service URL");
+    case Field::UpnOverride:
+        return tr("The user UPN override");
+    }
+    return {};
+}
+
+QString unavailable(const HostOutcome::PromptUnavailable &why)
+{
+    using Why = HostOutcome::PromptUnavailable::Why;
+    // pkexec's own words follow ours, for whoever has to mend it.
+    const auto withDetail = [&why](const QString &text) {
+        return why.detail.isEmpty() ? text : text + QLatin1String("\n\n") + why.detail;
+    };
+    switch (why.why) {
+    case Why::NoAuthenticationAgent:
+        return withDetail(tr("The administrator prompt cannot be shown, because no polkit "
+                             "authentication agent is running. Log in to a desktop session, or "
+                             "start a polkit authentication agent, and try again."));
+    case Why::PolkitUnreachable:
+        return withDetail(tr("Administrator rights cannot be requested, because the polkit "
+                             "service cannot be reached (no system bus or no polkit daemon is "
+                             "running). Start the system's polkit service and try again."));
+    case Why::PkexecNotSetuid:
+        return withDetail(tr("Administrator rights cannot be requested, because pkexec is not "
+                             "setuid root. Reinstall polkit's pkexec package and try again."));
+    case Why::PkexecMissing:
+        return tr("Administrator rights cannot be requested, because pkexec cannot be started "
+                  "(%1). Install polkit's pkexec package and try again.")
+            .arg(why.detail);
+    case Why::HelperMissing:
+        return tr("The enrollment helper is missing at %1. Reinstall the package and try again.")
+            .arg(why.detail);
+    case Why::HelperRefused:
+        return tr("The enrollment helper refused to run the agent: %1. Reinstall the package so "
+                  "that the application, its helper and the agent match, and try again.")
+            .arg(why.detail);
+    }
+    return {};
+}
+
 QString describe(const ConfigureError::Reason &reason)
 {
-    return std::visit(Overloaded{
-                          [](const ConfigureError::BinaryMissing &missing) {
-                              return QLatin1String("Agent binary not found at ") + missing.path +
-                                     QLatin1String(". Re-install the package and try again.");
-                          },
-                          [](const ConfigureError::OsascriptFailed &failed) {
-                              const QString &output = failed.standardError;
-                              // The host's marks of a dismissed administrator dialog.
-                              if (output.contains(QLatin1String("User canceled")) ||
-                                  output.contains(QLatin1String("(-128)"))) {
-                                  return QStringLiteral("Authorization canceled.");
-                              }
-                              return QLatin1String("Configuration command failed:\n") +
-                                     (output.isEmpty() ? QStringLiteral("(no error output)")
-                                                       : output);
-                          },
-                      },
-                      reason);
+    using namespace HostOutcome;
+    return std::visit(
+        Overloaded{
+            [](const ConfigureError::BinaryMissing &missing) {
+                return QLatin1String("Agent binary not found at ") + missing.path +
+                       QLatin1String(". Re-install the package and try again.");
+            },
+            [](const ConfigureError::OsascriptFailed &failed) {
+                const QString &output = failed.standardError;
+                // The host's marks of a dismissed administrator dialog.
+                if (output.contains(QLatin1String("User canceled")) ||
+                    output.contains(QLatin1String("(-128)"))) {
+                    return QStringLiteral("Authorization canceled.");
+                }
+                return QLatin1String("Configuration command failed:\n") +
+                       orNoErrorOutput(output, QStringLiteral("(no error output)"));
+            },
+            [](const CommandFailed &failed) {
+                QString text = tr("Configuration command failed:\n") +
+                               orNoErrorOutput(failed.errorOutput, tr("(no error output)"));
+                if (failed.termination.bySignal) {
+                    text +=
+                        u'\n' +
+                        tr("The agent was stopped by signal %1.").arg(failed.termination.number);
+                }
+                return text;
+            },
+            [](const PromptDismissed &) { return tr("Authorization canceled."); },
+            [](const NotAuthorized &) {
+                return tr("Administrator approval was not given: the prompt was canceled, the "
+                          "password was not accepted, or this account may not enroll this "
+                          "computer. Try again, or ask an administrator to enroll it.");
+            },
+            [](const PromptUnavailable &why) { return unavailable(why); },
+            [](const ConfigureError::ValueUnsendable &value) {
+                if (value.why == ConfigureError::ValueUnsendable::Why::HoldsNul) {
+                    return tr("%1 contains a NUL character (U+0000), which cannot be passed to "
+                              "the agent. Remove it and try again.")
+                        .arg(fieldName(value.field));
+                }
+                return tr("%1 is too long to be passed to the agent: all values together may "
+                          "hold at most %2 KiB. Shorten it and try again.")
+                    .arg(fieldName(value.field))
+                    .arg((AgentContract::maxCommandLineBytes + 1) / 1024);
+            },
+            [](const ConfigureError::FolderUnnamed &) {
+                return tr("The application's folder has a name that is not valid UTF-8, so the "
+                          "agent beside it cannot be named. Install the application in a folder "
+                          "with a UTF-8 name and try again.");
+            },
+        },
+        reason);
 }
 
 } // namespace
 
 ConfigureError::ConfigureError(Reason reason)
     : m_reason(std::move(reason))
-    , m_what(describe(m_reason).toUtf8())
+    , m_description(describe(m_reason))
+    , m_what(m_description.toUtf8())
 {}
 
 ConfigureError ConfigureError::osascriptFailed(qint32 code, const QString &standardError)
@@ -49,9 +146,23 @@ ConfigureError ConfigureError::binaryMissing(const QString &path)
     return ConfigureError(BinaryMissing{path});
 }
 
+ConfigureError ConfigureError::fromHost(const HostOutcome::Outcome &outcome)
+{
+    return ConfigureError(std::visit(
+        [](const auto &value) -> Reason {
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, HostOutcome::Succeeded>) {
+                // Not an error; callers never pass it.
+                return HostOutcome::CommandFailed{};
+            } else {
+                return value;
+            }
+        },
+        outcome));
+}
+
 QString ConfigureError::errorDescription() const
 {
-    return describe(m_reason);
+    return m_description;
 }
 
 const char *ConfigureError::what() const noexcept
@@ -59,11 +170,11 @@ const char *ConfigureError::what() const noexcept
     return m_what.constData();
 }
 
-MessageError::MessageError(const QString &message)
+HostLaunchError::HostLaunchError(const QString &message)
     : std::runtime_error(message.toStdString())
 {}
 
-QString MessageError::message() const
+QString HostLaunchError::message() const
 {
     return QString::fromStdString(what());
 }

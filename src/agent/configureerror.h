@@ -1,6 +1,8 @@
-// Errors of the configure command. ConfigureError carries raw facts only; its
-// description is the one place where they are worded for the user.
+// The errors of the configure command. ConfigureError carries raw facts only;
+// its description is the one place where they are worded for the user.
 #pragma once
+
+#include "hostoutcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,55 +14,58 @@
 class ConfigureError : public std::exception
 {
 public:
-    // The scripting host exited non-zero; a dismissed prompt included.
-    struct OsascriptFailed
-    {
-        qint32 code;
-        QString standardError; // decoded and trimmed, may be empty
-    };
+    // The system scripting host exited non-zero; a dismissed prompt included.
+    using OsascriptFailed = HostOutcome::ScriptFailed;
     // The agent is missing or not executable by the user.
     struct BinaryMissing
     {
         QString path;
     };
-    using Reason = std::variant<OsascriptFailed, BinaryMissing>;
+    // A value that cannot reach the agent whole; nothing was started.
+    struct ValueUnsendable
+    {
+        enum class Field { Token, BaseURL, UpnOverride };
+        enum class Why {
+            HoldsNul, // it would end the value early
+            TooLong,  // the system would refuse the agent's arguments
+        };
+        Field field;
+        Why why;
+    };
+    // The application's folder has a name that is not UTF-8, so the agent
+    // beside it cannot be named.
+    struct FolderUnnamed
+    {};
+    using Reason = std::variant<OsascriptFailed, BinaryMissing, HostOutcome::CommandFailed,
+                                HostOutcome::PromptDismissed, HostOutcome::NotAuthorized,
+                                HostOutcome::PromptUnavailable, ValueUnsendable, FolderUnnamed>;
 
+    explicit ConfigureError(Reason reason);
     static ConfigureError osascriptFailed(qint32 code, const QString &standardError);
     static ConfigureError binaryMissing(const QString &path);
+    // A host's outcome other than success.
+    static ConfigureError fromHost(const HostOutcome::Outcome &outcome);
 
     const Reason &reason() const { return m_reason; }
 
-    // The text the failure panel shows.
+    // The text the failure panel shows. The system scripting host's failures
+    // read exactly as on macOS; the texts of the other failures are
+    // translated when the error is made. What a host or the agent wrote
+    // stands in them verbatim.
     QString errorDescription() const;
     // The same text, UTF-8.
     const char *what() const noexcept override;
 
 private:
-    explicit ConfigureError(Reason reason);
-
     Reason m_reason;
+    QString m_description;
     QByteArray m_what;
 };
 
-// Errors that carry a finished message of their own, shown as it stands.
-class MessageError : public std::runtime_error
+// The privileged host could not be started; the message is the platform's.
+class HostLaunchError : public std::runtime_error
 {
 public:
-    explicit MessageError(const QString &message);
+    explicit HostLaunchError(const QString &message);
     QString message() const;
-};
-
-// The scripting host could not be started; the message is the platform's.
-class HostLaunchError : public MessageError
-{
-public:
-    using MessageError::MessageError;
-};
-
-// A value that cannot travel as a process argument (it holds U+0000, which
-// would cut it short without a word).
-class UnsendableValueError : public MessageError
-{
-public:
-    using MessageError::MessageError;
 };

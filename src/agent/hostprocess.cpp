@@ -1,5 +1,7 @@
 #include "hostprocess.h"
 
+#include "strictutf8.h"
+
 #include <QProcess>
 
 namespace {
@@ -24,7 +26,7 @@ QByteArray keptStart(const QByteArray &bytes)
 
 namespace HostProcess {
 
-HostAnswer finish(QProcess &process)
+Finished finish(QProcess &process)
 {
     QByteArray errorOutput;
     const auto keep = [&] {
@@ -42,14 +44,11 @@ HostAnswer finish(QProcess &process)
     }
     keep();
 
-    HostAnswer answer;
-    answer.errorOutput = keptStart(errorOutput);
-    if (process.exitStatus() == QProcess::CrashExit) {
-        answer.exitStatus = 128 + process.exitCode(); // as a shell reports it
-    } else {
-        answer.exitStatus = process.exitCode();
-    }
-    return answer;
+    Finished finished;
+    finished.errorOutput = decodeUtf8Strictly(keptStart(errorOutput)).value_or(QString()).trimmed();
+    // A crash's exit code is the signal's number.
+    finished.termination = {process.exitStatus() == QProcess::CrashExit, process.exitCode()};
+    return finished;
 }
 
 } // namespace HostProcess

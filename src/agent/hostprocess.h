@@ -3,14 +3,21 @@
 // no memory. Its standard output is never wanted.
 #pragma once
 
-#include "privilegedhost.h"
+#include "hostoutcome.h"
 
 class QProcess;
 
 namespace HostProcess {
 
-// Waits for the started process to exit and gives its answer. Its standard
-// output must already go to the null device.
-HostAnswer finish(QProcess &process);
+struct Finished
+{
+    HostOutcome::Termination termination;
+    // UTF-8 decoded and trimmed; empty when it was not valid UTF-8.
+    QString errorOutput;
+};
+
+// Waits for the started process to end. Its standard output must already go
+// to the null device.
+Finished finish(QProcess &process);
 
 } // namespace HostProcess

@@ -1,8 +1,8 @@
 #include "configstate.h"
 
-#include "agentcontract.h"
 #include "agentinterface.h"
 #include "configureerror.h"
+#include "contractstrings.h"
 
 #include <QCoreApplication>
 
@@ -37,7 +37,7 @@ ConfigState::ConfigState(Key, std::shared_ptr<const AgentInterface> agent,
                          BackgroundJobs::Starter startJob)
     : m_agent(std::move(agent))
     , m_startJob(std::move(startJob))
-    , m_baseURL(AgentContract::defaultCloudServiceUrl)
+    , m_baseURL(AgentContract::latin1(AgentContract::defaultCloudServiceUrl))
 {}
 
 ConfigState::~ConfigState()
@@ -97,7 +97,7 @@ void ConfigState::submit()
     const QString token = m_token.trimmed();
     QString baseURL = m_baseURL.trimmed();
     if (baseURL.isEmpty()) {
-        baseURL = AgentContract::defaultCloudServiceUrl;
+        baseURL = AgentContract::latin1(AgentContract::defaultCloudServiceUrl);
     }
     const QString upnOverride = m_upnOverride.trimmed();
 

@@ -1,7 +1,7 @@
 #include "enrollmentform.h"
 
-#include "agentcontract.h"
 #include "configstate.h"
+#include "contractstrings.h"
 #include "textstyles.h"
 
 #include <QHBoxLayout>
@@ -22,7 +22,8 @@ EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, Q
 
     m_token = addField(tr("Enrollment token"), tr("paste tenant enrollment token"));
     m_token->setEchoMode(QLineEdit::Password);
-    m_baseUrl = addField(tr("Cloud service URL"), QString(AgentContract::defaultCloudServiceUrl));
+    m_baseUrl = addField(tr("Cloud service URL"),
+                         AgentContract::latin1(AgentContract::defaultCloudServiceUrl));
     m_upnOverride =
         addField(tr("User UPN override"), tr("optional — leave blank to detect logged-in user"));
 

@@ -1,19 +1,21 @@
-// The pure rules of agent control: where the agent lies, how errors read,
-// how values are quoted into the command line and the script, what the root
-// helper accepts, and how the host's answers are read and worded.
+// The pure rules of agent control: where the agent lies, how values are
+// quoted into the command line and the script, and how each platform's host
+// outcomes read.
 #include "agentpaths.h"
 #include "configureerror.h"
-#include "enrollcommand.h"
+#include "osascripthost.h"
+#include "ownprocess.h"
 #include "pkexechost.h"
 #include "privilegedcommand.h"
 #include "strictutf8.h"
 
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace PrivilegedCommand;
+using HostOutcome::Termination;
+
+Q_DECLARE_METATYPE(Termination)
 
 class TestAgentRules : public QObject
 {
@@ -77,12 +79,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, link);
         QFETCH(bool, isThisFile);
         QFETCH(QString, path);
-        const auto named = AgentPaths::executableFromLink(link, isThisFile);
+        const auto named = decodeUtf8Strictly(
+            QByteArray::fromStdString(OwnProcess::pathFromLink(link.toStdString(), isThisFile)));
         QCOMPARE(named.has_value(), !path.isNull());
         QCOMPARE(named.value_or(QString()), path);
     }
 
-    void describesErrors_data()
+    // macOS: the scripting host's error output, worded as it always was.
+    void macOSTexts_data()
     {
         QTest::addColumn<QString>("standardError");
         QTest::addColumn<QString>("description");
@@ -95,13 +99,15 @@ private Q_SLOTS:
             << u"user canceled"_s << failed + u"user canceled"_s;
         QTest::newRow("-1280 is not -128") << u"(-1280"_s << failed + u"(-1280"_s;
         QTest::newRow("empty") << QString() << failed + u"(no error output)"_s;
+        QTest::newRow("agent failed") << u"0:200: execution error: bad token (3)"_s
+                                      << failed + u"0:200: execution error: bad token (3)"_s;
         QTest::newRow("several lines, markup verbatim")
             << u"<b>50%</b>\n\n%1"_s << failed + u"<b>50%</b>\n\n%1"_s;
         QTest::newRow("missing agent")
             << u"/Apps/Agent Kit/OvataDeviceAgent"_s
             << u"Agent binary not found at /Apps/Agent Kit/OvataDeviceAgent. Re-install the package and try again."_s;
     }
-    void describesErrors()
+    void macOSTexts()
     {
         QFETCH(QString, standardError);
         QFETCH(QString, description);
@@ -117,6 +123,79 @@ private Q_SLOTS:
         }
     }
 
+    // Linux: pkexec's end and error output, as pkexec 122 writes them, through
+    // the outcome to the text.
+    void linuxTexts_data()
+    {
+        QTest::addColumn<Termination>("end");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("text"); // empty: success
+        const QString failed = u"Configuration command failed:\n"_s;
+        const QString notGiven =
+            u"Administrator approval was not given: the prompt was canceled, the password was not accepted, or this account may not enroll this computer. Try again, or ask an administrator to enroll it."_s;
+        const QString noAgent =
+            u"The administrator prompt cannot be shown, because no polkit authentication agent is running. Log in to a desktop session, or start a polkit authentication agent, and try again.\n\n"_s;
+        const QString tty =
+            u"Error creating textual authentication agent: Error opening current controlling terminal for the process (`/dev/tty'): No such device or address"_s;
+        QTest::newRow("success") << Termination{false, 0} << u"noise"_s << QString();
+        QTest::newRow("dismissed")
+            << Termination{false, 126}
+            << u"Error executing command as another user: Request dismissed"_s
+            << u"Authorization canceled."_s;
+        QTest::newRow("not authorized")
+            << Termination{false, 127}
+            << u"Error executing command as another user: Not authorized\n\nThis incident has been reported."_s
+            << notGiven;
+        QTest::newRow("no terminal, no agent") << Termination{false, 127} << tty << noAgent + tty;
+        QTest::newRow("no authentication agent")
+            << Termination{false, 127}
+            << u"Error executing command as another user: No authentication agent found."_s
+            << noAgent +
+                   u"Error executing command as another user: No authentication agent found."_s;
+        QTest::newRow("no polkit")
+            << Termination{false, 127}
+            << u"Error getting authority: Error initializing authority: Could not connect: No such file or directory"_s
+            << u"Administrator rights cannot be requested, because the polkit service cannot be reached (no system bus or no polkit daemon is running). Start the system's polkit service and try again.\n\nError getting authority: Error initializing authority: Could not connect: No such file or directory"_s;
+        QTest::newRow("not setuid")
+            << Termination{false, 127} << u"pkexec must be setuid root"_s
+            << u"Administrator rights cannot be requested, because pkexec is not setuid root. Reinstall polkit's pkexec package and try again.\n\npkexec must be setuid root"_s;
+        QTest::newRow("helper refused")
+            << Termination{false, 125}
+            << u"ovata-enroll-helper: refused: /opt/OvataDeviceAgent is a symbolic link"_s
+            << u"The enrollment helper refused to run the agent: /opt/OvataDeviceAgent is a symbolic link. Reinstall the package so that the application, its helper and the agent match, and try again."_s;
+        QTest::newRow("agent fails")
+            << Termination{false, 3} << u"bad token"_s << failed + u"bad token"_s;
+        QTest::newRow("agent's (-128) is no cancel")
+            << Termination{false, 1} << u"User canceled. (-128)"_s
+            << failed + u"User canceled. (-128)"_s;
+        QTest::newRow("agent fails silently")
+            << Termination{false, 9} << QString() << failed + u"(no error output)"_s;
+        QTest::newRow("agent's own 127")
+            << Termination{false, 127} << u"Not authorized by the tenant"_s
+            << failed + u"Not authorized by the tenant"_s;
+        QTest::newRow("agent's own 125")
+            << Termination{false, 125} << u"ovata-enroll-helper: refused: x\ny"_s
+            << failed + u"ovata-enroll-helper: refused: x\ny"_s;
+        QTest::newRow("killed by a signal")
+            << Termination{true, 9} << QString()
+            << failed + u"(no error output)\nThe agent was stopped by signal 9."_s;
+    }
+    void linuxTexts()
+    {
+        QFETCH(Termination, end);
+        QFETCH(QString, output);
+        QFETCH(QString, text);
+        const HostOutcome::Outcome outcome = PkexecHost::outcomeFor(end, output);
+        if (text.isEmpty()) {
+            QVERIFY(std::holds_alternative<HostOutcome::Succeeded>(outcome));
+            return;
+        }
+        const QString description = ConfigureError::fromHost(outcome).errorDescription();
+        QCOMPARE(description, text);
+        // Nothing of the macOS road's idiom.
+        QVERIFY(!description.contains(u"execution error"_s));
+    }
+
     void matchesTheWorkedExample()
     {
         const QString commandLine = configureCommandLine(u"/Apps/Agent Kit/OvataDeviceAgent"_s,
@@ -125,7 +204,7 @@ private Q_SLOTS:
             commandLine,
             u"'/Apps/Agent Kit/OvataDeviceAgent' --configure --token 'T' --base-url 'b\\c' --upn-override 'it'\\''s \"x\"'"_s);
         QCOMPARE(
-            privilegedScript(commandLine),
+            AppleScript::privilegedScript(commandLine),
             u"do shell script \"'/Apps/Agent Kit/OvataDeviceAgent' --configure --token 'T' --base-url 'b\\\\c' --upn-override 'it'\\\\''s \\\"x\\\"'\" with administrator privileges"_s);
         QVERIFY(
             configureCommandLine(u"/a"_s, u"T"_s, u"U"_s, {}).endsWith(u" --upn-override ''"_s));
@@ -154,34 +233,6 @@ private Q_SLOTS:
         QCOMPARE(padded.trimmed(), trimmed ? u"a"_s + c + u"b"_s : padded);
     }
 
-    void decodesOnlyOurScripts_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("commandLine"); // null: refused
-        const auto ours = [](const QString &line) { return privilegedScript(line); };
-        QTest::newRow("worked example")
-            << ours(u"'/A K/OvataDeviceAgent' --token 'it'\\''s \"x\"' 'b\\c'"_s)
-            << u"'/A K/OvataDeviceAgent' --token 'it'\\''s \"x\"' 'b\\c'"_s;
-        QTest::newRow("escape look-alikes")
-            << ours(u"'\\n' '\\t' '\\\\' '\\\"' '\\'"_s) << u"'\\n' '\\t' '\\\\' '\\\"' '\\'"_s;
-        QTest::newRow("empty") << ours(QString()) << u""_s;
-        QTest::newRow("escapes we never write")
-            << u"do shell script \"a\\nb\" with administrator privileges"_s << QString();
-        QTest::newRow("no privileges") << u"do shell script \"id\""_s << QString();
-        QTest::newRow("escaped closing quote")
-            << u"do shell script \"id\\\" with administrator privileges"_s << QString();
-    }
-    void decodesOnlyOurScripts()
-    {
-        QFETCH(QString, script);
-        QFETCH(QString, commandLine);
-        const auto decoded = commandLineFromScript(script);
-        QCOMPARE(decoded.has_value(), !commandLine.isNull());
-        if (decoded) {
-            QCOMPARE(*decoded, commandLine);
-        }
-    }
-
     void decodesErrorOutputStrictly()
     {
         QCOMPARE(decodeUtf8Strictly("Gr\xc3\xbc\xc3\x9f"
@@ -189,107 +240,6 @@ private Q_SLOTS:
                  u"Grüße"_s);
         QVERIFY(!decodeUtf8Strictly("bad \xff bytes"));
         QVERIFY(!decodeUtf8Strictly("ends inside \xe2\x80"));
-    }
-
-    // A dismissed prompt and "Not authorized" are walked through the fake
-    // and the real pkexec; these are the rest.
-    void wordsPkexecsAnswers_data()
-    {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("output");
-        QTest::addColumn<int>("exitStatus");
-        QTest::addColumn<QString>("text"); // the start of the error output
-        QTest::newRow("success") << 0 << QByteArray("noise") << 0 << QString();
-        QTest::newRow("no authentication agent")
-            << 127
-            << QByteArray("Error executing command as another user: No authentication agent "
-                          "found.\n")
-            << 127 << u"execution error: No authentication agent is running"_s;
-        QTest::newRow("no polkit")
-            << 127
-            << QByteArray("Error getting authority: Error initializing authority: Could not "
-                          "connect: No such file or directory\n")
-            << 127 << u"execution error: The polkit service cannot be reached"_s;
-        QTest::newRow("not setuid") << 127 << QByteArray("pkexec must be setuid root\n") << 127
-                                    << u"execution error: pkexec is not setuid root"_s;
-        QTest::newRow("helper refused")
-            << 125 << QByteArray("ovata-enroll-helper: refused: expected --token as word 3\n")
-            << 125
-            << u"execution error: The enrollment helper refused the command (expected --token as word 3). Reinstall"_s;
-    }
-    void wordsPkexecsAnswers()
-    {
-        QFETCH(int, status);
-        QFETCH(QByteArray, output);
-        QFETCH(int, exitStatus);
-        QFETCH(QString, text);
-        const HostAnswer answer = PkexecHost::answerFor(status, output);
-        QCOMPARE(answer.exitStatus, exitStatus);
-        QVERIFY2(QString::fromUtf8(answer.errorOutput).startsWith(text),
-                 answer.errorOutput.constData());
-    }
-
-    // What the application writes, the helper takes back, value for value.
-    void helperAcceptsEveryLineWeWrite()
-    {
-        QTemporaryDir dir;
-        const QString agent = dir.filePath(u"OvataDeviceAgent it's \"$x\""_s);
-        QFile file(agent);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-        const QStringList pieces{u"'"_s,     u"\""_s,    u"\\"_s, u"$"_s, u"`"_s,
-                                 u" "_s,     u"\n"_s,    u"a"_s,  u"é"_s, u"\U0001F600"_s,
-                                 u"'\\''"_s, u"$(id)"_s, u";"_s,  u"&"_s, u"-e"_s};
-        QRandomGenerator random(20261207);
-        for (int n = 0; n < 2000; ++n) {
-            QStringList values;
-            for (int v = 0; v < 3; ++v) {
-                QString value;
-                for (int i = random.bounded(0, 12); i > 0; --i) {
-                    value += pieces.at(random.bounded(qsizetype(pieces.size())));
-                }
-                values.append(value);
-            }
-            const QByteArray line =
-                configureCommandLine(agent, values[0], values[1], values[2]).toUtf8();
-            const auto verdict = EnrollCommand::check(line.toStdString(), dir.path().toStdString());
-            const auto *accepted = std::get_if<EnrollCommand::Accepted>(&verdict);
-            QVERIFY2(accepted, line.constData());
-            QCOMPARE(QString::fromStdString(accepted->agentPath), agent);
-        }
-    }
-
-    // The refusals of a shell, an agent elsewhere and words out of form are
-    // checked through the real pkexec by the polkit test.
-    void helperRefusesEverythingElse_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("reason");
-        const QString ok = u" --configure --token 't' --base-url 'u' --upn-override ''"_s;
-        QTest::newRow("not quoted") << u"DIR/OvataDeviceAgent"_s + ok << u"quoted path"_s;
-        QTest::newRow("another name") << u"'DIR/Other'"_s + ok << u"is not an"_s;
-        QTest::newRow("not executable") << u"'DIR/OvataDeviceAgentNX'"_s + ok << u"executable"_s;
-        QTest::newRow("missing") << u"'DIR/OvataDeviceAgent-9'"_s + ok << u"executable"_s;
-        QTest::newRow("NUL") << u"'DIR/OvataDeviceAgent\0'"_s + ok << u"NUL"_s;
-    }
-    void helperRefusesEverythingElse()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        for (const char *name : {"OvataDeviceAgent", "OvataDeviceAgentNX", "Other"}) {
-            QFile file(dir.filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.setPermissions(qstrcmp(name, "OvataDeviceAgentNX") == 0
-                                            ? QFile::ReadOwner
-                                            : QFile::ReadOwner | QFile::ExeOwner));
-        }
-        line.replace(u"DIR"_s, dir.path());
-        const auto verdict =
-            EnrollCommand::check(line.toUtf8().toStdString(), dir.path().toStdString());
-        const auto *refused = std::get_if<EnrollCommand::Refused>(&verdict);
-        QVERIFY(refused);
-        QVERIFY2(QString::fromStdString(refused->reason).contains(reason), refused->reason.c_str());
     }
 };
 

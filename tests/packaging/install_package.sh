@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and enrolls through the
-# installed program; then builds the Debian and the RPM package and inspects
+# Stages the README's install into DESTDIR and enrolls through the installed
+# program; then builds the Debian and the RPM package and inspects
 # them.
 #   install_package.sh <build directory> <e2e script> <stand-in agent>
 set -euo pipefail
@@ -19,24 +19,33 @@ require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint rpmbuild
 enter_sandbox "$@"
 work=$scratch
 chmod 755 "$work"
-prefix=$work/prefix
 app_id=example.ovata.AgentConfigurator
+# Every file an install puts down, relative to /, for a prefix relative to /;
+# the polkit action goes where polkitd reads it, whatever the prefix.
+expected_files() {
+    printf '%s\n' "$1/lib/ovata/OvataAgentConfigurator" "$1/lib/ovata/ovata-enroll-helper" \
+        "$1/share/applications/$app_id.desktop" \
+        "$1/share/doc/ovata-agent-configurator/50-ovata-enroll.rules.example" \
+        "$1/share/doc/ovata-agent-configurator/changelog.Debian.gz" \
+        "$1/share/doc/ovata-agent-configurator/copyright" \
+        "$1/share/icons/hicolor/scalable/apps/$app_id.svg" \
+        "$1/share/metainfo/$app_id.metainfo.xml" \
+        "usr/share/polkit-1/actions/$app_id.policy" | sort
+}
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
-expected_files="lib/ovata/OvataAgentConfigurator
-lib/ovata/ovata-enroll-helper
-share/applications/$app_id.desktop
-share/doc/ovata-agent-configurator/50-ovata-enroll.rules.example
-share/doc/ovata-agent-configurator/changelog.Debian.gz
-share/doc/ovata-agent-configurator/copyright
-share/icons/hicolor/scalable/apps/$app_id.svg
-share/metainfo/$app_id.metainfo.xml
-share/polkit-1/actions/$app_id.policy"
+# The README's install command, staged: DESTDIR holds everything it writes,
+# and /usr, where a stray write would go, is read-only meanwhile.
+stage=$work/stage
+DESTDIR=$stage unshare --mount sh -c 'mount --bind /usr /usr && mount -o remount,bind,ro /usr &&
+    exec cmake --install "$0" --prefix /usr/local' "$build" >"$work/install.log" 2>&1 && ok=yes || ok=no
+check "install: a DESTDIR install writes nothing outside DESTDIR" "$ok" yes
+[ "$ok" = yes ] || cat "$work/install.log" >&2
 check "install: exactly the expected files, no stand-in agent" \
-    "$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)" "$expected_files"
+    "$(cd "$stage" && find . -type f | sed 's|^\./||' | sort)" "$(expected_files usr/local)"
+prefix=$stage/usr/local
 check "install: the launcher names the installed program" \
     "$(sed -n 's/^Exec=//p' "$prefix/share/applications/$app_id.desktop")" \
-    "$prefix/lib/ovata/OvataAgentConfigurator"
+    /usr/local/lib/ovata/OvataAgentConfigurator
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" >"$work/desktop.log" 2>&1 &&
     ok=yes || ok=no
 check "install: the desktop entry validates" "$ok" yes
@@ -45,11 +54,12 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$
     ok=yes || ok=no
 check "install: the metainfo validates" "$ok" yes
 [ "$ok" = yes ] || cat "$work/as.log" >&2
+policy=$stage/usr/share/polkit-1/actions/$app_id.policy
 check "install: the polkit action names the installed helper" \
-    "$(sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p' "$prefix/share/polkit-1/actions/$app_id.policy")" \
-    "$(realpath "$prefix")/lib/ovata/ovata-enroll-helper"
-xmllint --noout --dtdvalid /usr/share/polkit-1/policyconfig-1.dtd \
-    "$prefix/share/polkit-1/actions/$app_id.policy" 2>"$work/xml.log" && ok=yes || ok=no
+    "$(sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p' "$policy")" \
+    /usr/local/lib/ovata/ovata-enroll-helper
+xmllint --noout --dtdvalid /usr/share/polkit-1/policyconfig-1.dtd "$policy" 2>"$work/xml.log" &&
+    ok=yes || ok=no
 check "install: the polkit action is valid" "$ok" yes
 
 # The installed program, beside a stand-in agent, reaches the form and enrolls.
@@ -66,7 +76,7 @@ fi
 deb=$(ls "$work"/deb/*.deb)
 check "package: the file name" "$(basename "$deb")" "ovata-agent-configurator_1.0.0-1_$(dpkg --print-architecture).deb"
 check "package: exactly the installed files, under /usr" \
-    "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort)" "$expected_files"
+    "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)" "$(expected_files usr)"
 check "package: programs are executable by all" \
     "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && /lib\/ovata\// {print $1}' | sort -u)" "-rwxr-xr-x"
 check "package: the polkit action names /usr/lib/ovata/ovata-enroll-helper" \
@@ -90,7 +100,7 @@ rpm=$(ls "$work"/rpm/*.rpm)
 check "rpm: the file name" "$(basename "$rpm")" "ovata-agent-configurator-1.0.0-1.$(uname -m).rpm"
 rpm -qp --dump "$rpm" >"$work/rpm.files" 2>/dev/null
 check "rpm: exactly the installed files, under /usr" \
-    "$(awk '$5 !~ /^04/ {print $1}' "$work/rpm.files" | sed 's|^/usr/||' | sort)" "$expected_files"
+    "$(awk '$5 !~ /^04/ {print $1}' "$work/rpm.files" | sed 's|^/||' | sort)" "$(expected_files usr)"
 check "rpm: owns only its own folders" \
     "$(awk '$5 ~ /^04/ {print $1}' "$work/rpm.files" | sort | tr '\n' ' ')" \
     "/usr/lib/ovata /usr/share/doc/ovata-agent-configurator "

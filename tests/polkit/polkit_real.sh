@@ -38,20 +38,6 @@ check() {
     fi
 }
 
-# The installed program, its helper and its action, as a package lays them out.
-prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
-install=$prefix/lib/ovata
-helper=$install/ovata-enroll-helper
-policy=$prefix/share/polkit-1/actions/example.ovata.AgentConfigurator.policy
-check "the action names the installed helper" \
-    "$(sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p' "$policy")" "$helper"
-cp "$agent" "$install/OvataDeviceAgent"
-cp "$driver" "$work/polkitdriver"
-driver=$work/polkitdriver
-chmod -R a+rX "$work"
-state=$install/OvataDeviceAgent.state
-
 # Two users nobody else has: polkit says yes to one and no to the other.
 free_uid() {
     local uid
@@ -68,25 +54,44 @@ for entry in "ovata-polkit-yes:$yes_uid" "ovata-polkit-no:$no_uid"; do
     echo "$name:x:$uid:$uid::/nonexistent:/usr/sbin/nologin" >>"$work/passwd"
     echo "$name:x:$uid:" >>"$work/group"
 done
+# The group the administrators' example rule names; only "yes" is in it.
+group_gid=$(free_uid $((no_uid + 1)))
+echo "ovata-enrollers:x:$group_gid:ovata-polkit-yes" >>"$work/group"
 chmod 644 "$work/passwd" "$work/group"
 mount --bind "$work/passwd" /etc/passwd
 mount --bind "$work/group" /etc/group
 
-# The system's actions plus ours; rules that grant ours alone. While the file
-# "slow" exists the grant takes three seconds, as a prompt would.
+# The system's actions, in a private copy the install writes ours into.
 mkdir -p "$work/actions" /usr/share/polkit-1/actions
 cp -a /usr/share/polkit-1/actions/. "$work/actions/"
-cp "$policy" "$work/actions/"
 mount --bind "$work/actions" /usr/share/polkit-1/actions
 mkdir -p /etc/polkit-1/rules.d /run/dbus
 mount -t tmpfs -o mode=755 tmpfs /run/dbus
 mount -t tmpfs -o mode=755 tmpfs /etc/polkit-1/rules.d
+
+# The README's install command, into a private /usr/local: the machine's
+# own shows through, and nothing is written to it.
+mkdir "$work/local" "$work/local-work"
+mount -t overlay overlay -o "lowerdir=/usr/local,upperdir=$work/local,workdir=$work/local-work" /usr/local
+cmake --install "$build" --prefix /usr/local >/dev/null
+install=/usr/local/lib/ovata
+helper=$install/ovata-enroll-helper
+cp "$agent" "$install/OvataDeviceAgent"
+cp "$driver" "$work/polkitdriver"
+driver=$work/polkitdriver
+chmod -R a+rX "$work"
+state=$install/OvataDeviceAgent.state
+
+# The administrators' example rule grants the group. The test's own rule
+# refuses "no", and makes the grant take three seconds, as a prompt would,
+# while the file "slow" exists.
+cp /usr/local/share/doc/ovata-agent-configurator/50-ovata-enroll.rules.example \
+    /etc/polkit-1/rules.d/50-ovata-enroll.rules
 cat >/etc/polkit-1/rules.d/00-ovata-test.rules <<RULES
 polkit.addRule(function(action, subject) {
     if (action.id == "example.ovata.AgentConfigurator.enroll") {
         if (subject.user == "ovata-polkit-yes") {
             try { polkit.spawn(["/bin/sh", "-c", "[ ! -e $work/slow ] || sleep 3"]); } catch (e) {}
-            return polkit.Result.YES;
         }
         if (subject.user == "ovata-polkit-no") {
             return polkit.Result.NO;
@@ -94,7 +99,7 @@ polkit.addRule(function(action, subject) {
     }
 });
 RULES
-chmod 644 /etc/polkit-1/rules.d/00-ovata-test.rules
+chmod 644 /etc/polkit-1/rules.d/*.rules
 
 # The system log, as pkexec writes it.
 [ -e /dev/log ] || { : >/dev/log; made_dev_log=true; }
@@ -113,6 +118,10 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 
+action=$(pkaction --verbose --action-id example.ovata.AgentConfigurator.enroll 2>&1 || true)
+check "install: polkit knows the action, for the installed helper" \
+    "$(sed -n 's/.*org.freedesktop.policykit.exec.path -> //p' <<<"$action")" "$helper"
+
 as_user() {
     local uid=$1
     shift
@@ -120,7 +129,8 @@ as_user() {
 }
 calls() { ls "$state/calls" 2>/dev/null | wc -l; }
 
-# Allowed: the agent runs as root and receives exactly what was sent.
+# A member of the group: the agent runs as root, with no password asked,
+# and receives exactly what was sent.
 token="a'b\"c\\d \$(id) \`id\` ; x  y & ü€ tok-7f3e9a"
 url="https://polkit.ovata.example/p?a=1&b='2'"
 upn="jörg.o'brien@corp.example"
@@ -129,17 +139,17 @@ configure() { # <uid> <token> <url> <upn>
         as_user "$1" "$driver" "$install/OvataAgentConfigurator" || true
 }
 result=$(configure "$yes_uid" "$token" "$url" "$upn")
-check "allowed: the configure command succeeds" "$result" saved
+check "group member: the configure command succeeds" "$result" saved
 record=$(ls "$state/calls" 2>/dev/null | tail -n 1)
 if [ -n "$record" ]; then
-    check "allowed: the agent ran with effective uid 0" \
+    check "group member: the agent ran with effective uid 0" \
         "$(head -n 1 "$state/calls/$record" | cut -d' ' -f2)" 0
     printf '%s\0' --configure --token "$token" --base-url "$url" --upn-override "$upn" \
         >"$work/expected"
     tail -n +2 "$state/calls/$record" | cmp -s - "$work/expected" && same=yes || same=no
-    check "allowed: the agent got exactly the arguments sent" "$same" yes
+    check "group member: the agent got exactly the arguments sent" "$same" yes
 else
-    check "allowed: the agent was started" "no" "yes"
+    check "group member: the agent was started" "no" "yes"
 fi
 
 # The system log names the helper and holds no token.
@@ -151,50 +161,64 @@ check "system log: pkexec logged running the helper" "$ok" yes
 grep -aqF 'tok-7f3e9a' "$work/syslog" && ok=no || ok=yes
 check "system log: no token in it" "$ok" yes
 
-# Refused: pkexec's own message comes back as the failure text.
+# Refused: said in plain words, and nothing runs.
 calls_before=$(calls)
 result=$(configure "$no_uid" token https://x.example "")
-case $result in
-"Configuration command failed:"$'\n'"execution error: "*"Not authorized"*" (127)") ok=yes ;;
-*) ok=no ;;
-esac
-check "refused: the failure names pkexec's 'Not authorized'" "$ok" yes
+case $result in "Administrator approval was not given: "*) ok=yes ;; *) ok=no ;; esac
+check "refused: administrator approval was not given ($result)" "$ok" yes
 check "refused: the agent was not started" "$(calls)" "$calls_before"
 
-# Delegation grants enrollment only: with the action granted, the helper runs
-# nothing but the agent beside it with exactly the configure words.
+# The wiring of the helper's refusal: granted, it runs nothing it was not
+# made for (its other refusals are unit tests).
 mkdir -p "$work/elsewhere"
 printf '#!/bin/sh\ntouch %s/ran\n' "$work" >"$work/elsewhere/OvataDeviceAgent"
 chmod 755 "$work/elsewhere" "$work/elsewhere/OvataDeviceAgent"
-agent_q="'$install/OvataDeviceAgent'"
-tail_ok="--configure --token 't' --base-url 'https://u' --upn-override ''"
-while IFS='|' read -r what line; do
-    rm -f "$work/ran"
-    calls_before=$(calls)
-    status=0
-    printf '%s' "$line" | as_user "$yes_uid" /usr/bin/pkexec "$helper" \
-        >/dev/null 2>"$work/refusal" || status=$?
-    ok=yes
-    [ "$status" -eq 125 ] && [ "$(wc -l <"$work/refusal")" -eq 1 ] &&
-        grep -q '^ovata-enroll-helper: refused: ' "$work/refusal" || ok=no
-    [ ! -e "$work/ran" ] && [ "$(calls)" = "$calls_before" ] || ok=no
-    check "helper refuses $what ($(cat "$work/refusal"))" "$ok" yes
-done <<LINES
-a shell|'/bin/sh' -c 'touch $work/ran'
-an agent in another folder|'$work/elsewhere/OvataDeviceAgent' $tail_ok
-another program beside it|'$helper' $tail_ok
-an extra word|$agent_q $tail_ok ; touch $work/ran
-a missing word|$agent_q --configure --token 't' --base-url 'https://u'
-flags out of order|$agent_q --configure --base-url 'https://u' --token 't' --upn-override ''
-an unquoted ;|$agent_q --configure --token 't';touch $work/ran;'' --base-url 'https://u' --upn-override ''
-an unquoted \$(…)|$agent_q --configure --token \$(touch $work/ran) --base-url 'https://u' --upn-override ''
-LINES
-rm -f "$work/ran"
+good_line="'$install/OvataDeviceAgent' --configure --token 't' --base-url 'https://u' --upn-override ''"
+calls_before=$(calls)
 status=0
-{ printf "%s --configure --token '" "$agent_q"; head -c 200000 /dev/zero | tr '\0' t
-  printf "' --base-url 'https://u' --upn-override ''"; } |
+printf '%s' "'$work/elsewhere/OvataDeviceAgent' --configure --token 't' --base-url 'https://u' --upn-override ''" |
     as_user "$yes_uid" /usr/bin/pkexec "$helper" >/dev/null 2>"$work/refusal" || status=$?
-check "helper refuses input over the bound ($(cat "$work/refusal"))" "$status" 125
+ok=yes
+[ "$status" -eq 125 ] && [ "$(wc -l <"$work/refusal")" -eq 1 ] &&
+    grep -q '^ovata-enroll-helper: refused: ' "$work/refusal" || ok=no
+[ ! -e "$work/ran" ] && [ "$(calls)" = "$calls_before" ] || ok=no
+check "helper refuses an agent elsewhere ($(cat "$work/refusal"))" "$ok" yes
+
+# Root starts clean, whatever the caller's process: umask, working folder,
+# a file size limit of 0, a descriptor above a lowered descriptor limit.
+mkdir -m 777 "$work/userdir"
+while IFS='|' read -r what setup; do
+    rm -rf "$state/config"
+    status=0
+    printf '%s' "$good_line" | as_user "$yes_uid" bash -c "$setup; exec /usr/bin/pkexec --keep-cwd $helper" \
+        >/dev/null 2>"$work/clean.log" || status=$?
+    record=$(ls "$state/calls" 2>/dev/null | tail -n 1)
+    started=$(head -n 1 "$state/calls/$record" | cut -d' ' -f3-)
+    [ "$status" -eq 0 ] && [ -f "$state/config" ] && ok=yes || ok="no, status $status: $(cat "$work/clean.log")"
+    check "clean root, $what: the agent completes" "$ok" yes
+    check "clean root, $what: the agent starts clean" "$started" "umask=0022 fds=0,1,2 fsize=unlimited cwd=/"
+done <<SETUPS
+umask 000|umask 000
+--keep-cwd from a user's folder|cd $work/userdir
+no file may grow|ulimit -S -f 0
+fd 100 under a limit of 64|exec 100</dev/null; ulimit -S -n 64
+SETUPS
+
+# A caller that never closes the helper's standard input is not waited for.
+mkfifo "$work/never"
+chmod 666 "$work/never"
+sleep 60 >"$work/never" &
+holder=$!
+pids+=("$holder")
+started=$SECONDS
+status=0
+# pkexec serves no caller whose parent is process 1, as this script is here.
+as_user "$yes_uid" bash -c '/usr/bin/pkexec "$0"; exit $?' "$helper" <"$work/never" \
+    >/dev/null 2>"$work/refusal" || status=$?
+waited=$((SECONDS - started))
+kill "$holder"
+[ "$status" -eq 125 ] && [ "$waited" -le 12 ] && ok=yes || ok="no, status $status after $waited s"
+check "helper gives up on silent input within its bound ($(cat "$work/refusal"), $waited s)" "$ok" yes
 
 # Process listings: while the grant takes three seconds and the agent runs
 # two, another user reads every argument list.
@@ -221,8 +245,8 @@ awk '!($2 in first) {first[$2] = $1} $3 != "" {name[$2] = $3} {last[$2] = $1}
     END {for (p in first) printf "%s %d %s\n", (p in name) ? name[p] : "?", last[p] - first[p], p}' \
     "$work/scan" >"$work/seen"
 awk '{printf "    %s %d ms (pid %s)\n", $1, $2, $3}' "$work/seen"
-others=$(awk '$1 != "sh" && $1 != "OvataDeviceAgen"' "$work/seen")
-check "listing: the token only in the agent's and its shell's arguments" "$others" ""
+others=$(awk '$1 != "OvataDeviceAgen"' "$work/seen")
+check "listing: the token only in the agent's own arguments" "$others" ""
 
 # The same road through the window, as the allowed user.
 rm -rf "$state"

@@ -5,7 +5,7 @@
 #include "configstate.h"
 #include "fakeagent.h"
 
-#include "agentcontract.h"
+#include "contractstrings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,7 +37,7 @@ qsizetype entriesIn(const char *directory)
         .size();
 }
 
-const QString defaultUrl = QString(AgentContract::defaultCloudServiceUrl);
+const QString defaultUrl = QString(AgentContract::latin1(AgentContract::defaultCloudServiceUrl));
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "agentsandbox.h"
 
+#include "osascripthost.h"
 #include "pkexechost.h"
-#include "privilegedhost.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +50,8 @@ QString AgentSandbox::stateFile(const char *name) const
 
 void AgentSandbox::installAgent() const
 {
-    QVERIFY(QFile::link(TestPaths::devAgent(), agentPath()));
+    // A copy, as installed: the helper runs no symbolic link.
+    QVERIFY(QFile::copy(TestPaths::devAgent(), agentPath()));
     QVERIFY(QDir().mkpath(stateFile("")));
 }
 
@@ -64,7 +65,8 @@ void AgentSandbox::setControl(const QByteArray &directives) const
 
 QList<AgentSandbox::Call> AgentSandbox::calls() const
 {
-    // Each record: "<pid> <euid>\n", then every argument followed by NUL.
+    // Each record: "<pid> <euid> <process>\n", then every argument followed
+    // by NUL.
     QList<Call> result;
     const QDir dir(stateFile("calls"));
     for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
@@ -76,7 +78,9 @@ QList<AgentSandbox::Call> AgentSandbox::calls() const
         const qsizetype newline = record.indexOf('\n');
         QByteArrayList arguments = record.mid(newline + 1).split('\0');
         arguments.removeLast();
-        result.append({record.left(newline).split(' ').value(0).toLongLong(), arguments});
+        const QByteArray header = record.left(newline);
+        result.append({header.split(' ').value(0).toLongLong(), arguments,
+                       header.mid(header.indexOf("umask="))});
     }
     return result;
 }
@@ -101,9 +105,8 @@ QString AgentSandbox::writeScript(const QString &name, const QByteArray &body) c
 AgentPlatform AgentSandbox::platform(std::shared_ptr<const PrivilegedHost> host) const
 {
     AgentPlatform platform;
-    platform.bundleLocation = [location = m_dir.filePath(QStringLiteral("OvataAgentConfigurator"))] {
-        return location;
-    };
+    platform.bundleLocation =
+        [location = m_dir.filePath(QStringLiteral("OvataAgentConfigurator"))] { return location; };
     platform.privilegedHost = std::move(host);
     return platform;
 }

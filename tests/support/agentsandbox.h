@@ -25,6 +25,7 @@ public:
     {
         qint64 pid = 0;
         QByteArrayList arguments;
+        QByteArray process; // "umask=… fds=… fsize=… cwd=…" as it started
     };
 
     AgentSandbox();
@@ -36,7 +37,7 @@ public:
     QString directory() const { return m_dir.path(); }
     QString agentPath() const { return m_dir.filePath(QStringLiteral("OvataDeviceAgent")); }
 
-    // Puts the stand-in agent in place (a link to the built one).
+    // Puts the stand-in agent in place (a copy of the built one).
     void installAgent() const;
     // Replaces the agent's control file (see the stand-in's header).
     void setControl(const QByteArray &directives) const;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A full enrollment through the window under strace. The token may travel
 # only on the pipe from the application to the root helper's standard input,
-# and as an argument only to the shell that runs the agent and to the agent:
-# never in pkexec's or the helper's argument list, never in any other write.
+# and as an argument only to the agent, which the helper starts itself: never
+# in pkexec's or the helper's argument list, never in a shell's, never in any
+# other write.
 #   token_trace.sh <application> <enroll helper> <stand-in agent>
 set -euo pipefail
 here=$(dirname "$0")
@@ -46,7 +47,7 @@ awk -v fragment="$fragment" '
         if ($0 ~ / execve\("/) {
             match($0, /execve\("[^"]*"/)
             target = base(substr($0, RSTART + 8, RLENGTH - 9))
-            if (target == "sh" || target == "OvataDeviceAgent") { handed[who " -> " target]++; next }
+            if (who == "ovata-enroll-helper" && target == "OvataDeviceAgent") { handed[who " -> " target]++; next }
         } else if (who == "OvataAgentConfigurator" && $0 ~ / write\([0-9]+<pipe:/) {
             handed["OvataAgentConfigurator -> pipe"]++
             next
@@ -58,7 +59,7 @@ awk -v fragment="$fragment" '
     }
     END {
         for (h in handed) print "handed: " h
-        ok = !leaks && handed["OvataAgentConfigurator -> pipe"] && handed["ovata-enroll-helper -> sh"]
-        print ok ? "PASS: the token went only through the helper'"'"'s standard input to the shell and the agent" : "FAIL: see above"
+        ok = !leaks && handed["OvataAgentConfigurator -> pipe"] && handed["ovata-enroll-helper -> OvataDeviceAgent"]
+        print ok ? "PASS: the token went only through the helper'"'"'s standard input to the agent" : "FAIL: see above"
         exit !ok
     }' "$trace" "$trace"

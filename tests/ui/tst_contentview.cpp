@@ -8,7 +8,7 @@
 #include "progressindicator.h"
 #include "statuspanel.h"
 
-#include "agentcontract.h"
+#include "contractstrings.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -179,8 +179,9 @@ private Q_SLOTS:
         QCOMPARE(form->tokenField()->echoMode(), QLineEdit::Password);
         QCOMPARE(form->tokenField()->placeholderText(), u"paste tenant enrollment token"_s);
         QCOMPARE(form->baseUrlField()->placeholderText(),
-                 QString(AgentContract::defaultCloudServiceUrl));
-        QCOMPARE(form->baseUrlField()->text(), QString(AgentContract::defaultCloudServiceUrl));
+                 QString(AgentContract::latin1(AgentContract::defaultCloudServiceUrl)));
+        QCOMPARE(form->baseUrlField()->text(),
+                 QString(AgentContract::latin1(AgentContract::defaultCloudServiceUrl)));
         QCOMPARE(form->upnOverrideField()->placeholderText(),
                  u"optional — leave blank to detect logged-in user"_s);
         QCOMPARE(window.view->focusWidget(), form->tokenField());
@@ -232,9 +233,11 @@ private Q_SLOTS:
         QCOMPARE(notifications, 1);
         window.press(Qt::Key_Enter, field); // the keypad's
         window.settle();
-        QCOMPARE(window.agent->configureCalls(),
-                 (QList<QStringList>{
-                     {u"spoken"_s, QString(AgentContract::defaultCloudServiceUrl), u"shown"_s}}));
+        QCOMPARE(
+            window.agent->configureCalls(),
+            (QList<QStringList>{
+                {u"spoken"_s, QString(AgentContract::latin1(AgentContract::defaultCloudServiceUrl)),
+                 u"shown"_s}}));
     }
 
     void longValuesAreNeverCut_data()
@@ -271,9 +274,10 @@ private Q_SLOTS:
         window.agent->release();
         window.settle();
         QCOMPARE(window.quits, 0);
-        QCOMPARE(
-            window.agent->configureCalls(),
-            (QList<QStringList>{{u"T"_s, QString(AgentContract::defaultCloudServiceUrl), u""_s}}));
+        QCOMPARE(window.agent->configureCalls(),
+                 (QList<QStringList>{
+                     {u"T"_s, QString(AgentContract::latin1(AgentContract::defaultCloudServiceUrl)),
+                      u""_s}}));
         QCOMPARE(window.button(u"Done"_s), window.view->defaultButton());
     }
 
@@ -299,7 +303,7 @@ private Q_SLOTS:
         window.settle();
         QCOMPARE(window.message()->toPlainText(), u"Authorization canceled."_s);
         QCOMPARE(window.agent->configureCalls().first().at(1),
-                 QString(AgentContract::defaultCloudServiceUrl));
+                 QString(AgentContract::latin1(AgentContract::defaultCloudServiceUrl)));
         window.press(Qt::Key_Return); // Try Again
         form = window.form();
         QCOMPARE(form->tokenField()->text(), u" T "_s);

@@ -5,8 +5,9 @@
 //   OvataDeviceAgent --configure --token T --base-url U --upn-override P
 //
 // and keeps its state in "<its own path>.state/": "config" (the saved values),
-// "calls/" (one record per call: "<pid> <euid>\n" then each argument followed
-// by a NUL byte) and an optional "control" file that tells it how to behave,
+// "calls/" (one record per call: "<pid> <euid> umask=<octal> fds=<a,b,…>
+// fsize=<soft limit> cwd=<folder>\n", then each argument followed by a NUL
+// byte) and an optional "control" file that tells it how to behave,
 // one directive a line, "<mode> <directive> [value]", mode being has-config,
 // configure or *:
 //
@@ -36,7 +37,11 @@
 #include <thread>
 #include <vector>
 
+#include "ownprocess.h"
+
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,9 +52,41 @@ std::string ownPath(const char *argv0)
     if (std::strchr(argv0, '/') != nullptr) {
         return argv0;
     }
-    char buffer[4096];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string(argv0);
+    return OwnProcess::executablePath().value_or(std::string(argv0));
+}
+
+// What the process was started with, as the record's first line shows it.
+std::string startedWith()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    char octal[8];
+    std::snprintf(octal, sizeof octal, "%04o", unsigned(mask));
+    std::vector<int> fds;
+    if (DIR *dir = opendir("/proc/self/fd")) {
+        while (const dirent *entry = readdir(dir)) {
+            if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != dirfd(dir)) {
+                fds.push_back(std::atoi(entry->d_name));
+            }
+        }
+        closedir(dir);
+    }
+    std::sort(fds.begin(), fds.end());
+    std::string fdList;
+    for (const int fd : fds) {
+        fdList += (fdList.empty() ? "" : ",") + std::to_string(fd);
+    }
+    rlimit fsize{};
+    getrlimit(RLIMIT_FSIZE, &fsize);
+    char cwd[4096] = "?";
+    if (!getcwd(cwd, sizeof cwd)) {
+        cwd[0] = '?';
+        cwd[1] = 0;
+    }
+    return std::string("umask=") + octal + " fds=" + fdList + " fsize=" +
+           (fsize.rlim_cur == RLIM_INFINITY ? std::string("unlimited")
+                                            : std::to_string(fsize.rlim_cur)) +
+           " cwd=" + cwd;
 }
 
 void writeAll(int fd, const std::string &data)
@@ -67,11 +104,13 @@ void writeAll(int fd, const std::string &data)
     }
 }
 
-void recordCall(const std::string &stateDir, const std::vector<std::string> &arguments)
+void recordCall(const std::string &stateDir, const std::vector<std::string> &arguments,
+                const std::string &process)
 {
     const std::string callsDir = stateDir + "/calls";
     mkdir(callsDir.c_str(), 0700);
-    std::string record = std::to_string(getpid()) + ' ' + std::to_string(geteuid()) + '\n';
+    std::string record =
+        std::to_string(getpid()) + ' ' + std::to_string(geteuid()) + ' ' + process + '\n';
     for (const auto &argument : arguments) {
         record += argument;
         record += '\0';
@@ -199,10 +238,11 @@ int usage()
 
 int main(int argc, char *argv[])
 {
+    const std::string process = startedWith(); // before anything is opened
     const std::string stateDir = ownPath(argv[0]) + ".state";
     mkdir(stateDir.c_str(), 0700);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    recordCall(stateDir, arguments);
+    recordCall(stateDir, arguments, process);
 
     if (arguments.size() == 1 && arguments[0] == "--has-config") {
         if (const int status = runDirectives(stateDir, "has-config"); status >= 0) {

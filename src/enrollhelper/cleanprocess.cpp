@@ -1,0 +1,141 @@
+#include "cleanprocess.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct Named
+{
+    std::string_view name;
+    int resource;
+};
+
+// As /proc/<pid>/limits names them; RLIMIT_CORE is left out on purpose.
+constexpr std::array<Named, 15> names{{
+    {"Max cpu time", RLIMIT_CPU},
+    {"Max file size", RLIMIT_FSIZE},
+    {"Max data size", RLIMIT_DATA},
+    {"Max stack size", RLIMIT_STACK},
+    {"Max resident set", RLIMIT_RSS},
+    {"Max processes", RLIMIT_NPROC},
+    {"Max open files", RLIMIT_NOFILE},
+    {"Max locked memory", RLIMIT_MEMLOCK},
+    {"Max address space", RLIMIT_AS},
+    {"Max file locks", RLIMIT_LOCKS},
+    {"Max pending signals", RLIMIT_SIGPENDING},
+    {"Max msgqueue size", RLIMIT_MSGQUEUE},
+    {"Max nice priority", RLIMIT_NICE},
+    {"Max realtime priority", RLIMIT_RTPRIO},
+    {"Max realtime timeout", RLIMIT_RTTIME},
+}};
+
+bool parseValue(const std::string &word, rlim_t &value)
+{
+    if (word == "unlimited") {
+        value = RLIM_INFINITY;
+        return true;
+    }
+    if (word.empty() || word.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    value = std::strtoull(word.c_str(), nullptr, 10);
+    return true;
+}
+
+void closeDescriptorsAbove2()
+{
+    if (close_range(3, ~0U, 0) == 0) {
+        return;
+    }
+    // Kernels before 5.9: every descriptor the process has, one by one.
+    DIR *fds = opendir("/proc/self/fd");
+    if (!fds) {
+        return;
+    }
+    const int own = dirfd(fds);
+    std::vector<int> open;
+    while (const dirent *entry = readdir(fds)) {
+        const int fd = std::atoi(entry->d_name);
+        if (fd > 2 && fd != own) {
+            open.push_back(fd);
+        }
+    }
+    closedir(fds);
+    for (const int fd : open) {
+        close(fd);
+    }
+}
+
+} // namespace
+
+namespace CleanProcess {
+
+std::vector<Limit> limitsFromProcText(std::string_view text)
+{
+    std::vector<Limit> limits;
+    std::istringstream lines{std::string(text)};
+    std::string line;
+    while (std::getline(lines, line)) {
+        for (const Named &named : names) {
+            if (line.compare(0, named.name.size(), named.name) != 0 ||
+                line.size() == named.name.size() || line[named.name.size()] != ' ') {
+                continue;
+            }
+            std::istringstream words(line.substr(named.name.size()));
+            std::string soft, hard;
+            Limit limit{named.resource, {}};
+            if (words >> soft >> hard && parseValue(soft, limit.value.rlim_cur) &&
+                parseValue(hard, limit.value.rlim_max)) {
+                limits.push_back(limit);
+            }
+        }
+    }
+    return limits;
+}
+
+void restoreLimits(const std::vector<Limit> &limits)
+{
+    for (const Limit &limit : limits) {
+        if (setrlimit(limit.resource, &limit.value) == 0) {
+            continue;
+        }
+        rlimit current{};
+        if (getrlimit(limit.resource, &current) != 0) {
+            continue;
+        }
+        const rlimit reachable{std::min(limit.value.rlim_cur, current.rlim_max), current.rlim_max};
+        setrlimit(limit.resource, &reachable);
+    }
+}
+
+bool prepare(std::string &error)
+{
+    const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (devNull < 0 || dup2(devNull, STDIN_FILENO) < 0) {
+        error = std::string("cannot open /dev/null: ") + std::strerror(errno);
+        return false;
+    }
+    closeDescriptorsAbove2();
+    umask(022);
+    if (chdir("/") != 0) {
+        error = std::string("cannot change to /: ") + std::strerror(errno);
+        return false;
+    }
+    std::ifstream system("/proc/1/limits");
+    std::stringstream text;
+    text << system.rdbuf();
+    restoreLimits(limitsFromProcText(text.str()));
+    return true;
+}
+
+} // namespace CleanProcess

@@ -1,0 +1,36 @@
+// The process the agent starts in as root: nothing of the caller's process
+// settings reaches it. pkexec passes on the caller's umask, resource limits,
+// descriptors at or above the caller's soft descriptor limit, and with
+// --keep-cwd the working folder; a user allowed to enroll could otherwise
+// make the root agent fail half-way (a file size limit of 0) or hand it
+// files of their choosing.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace CleanProcess {
+
+struct Limit
+{
+    int resource;
+    rlimit value;
+};
+
+// The limits in the text of /proc/<pid>/limits that a caller can lower: all
+// but the core file size, which stays 0.
+std::vector<Limit> limitsFromProcText(std::string_view text);
+
+// Puts each limit in place as far as the kernel lets it: where a hard limit
+// cannot be raised (no CAP_SYS_RESOURCE), the soft limit rises to the hard.
+void restoreLimits(const std::vector<Limit> &limits);
+
+// Standard input from /dev/null, no descriptor above 2, umask 022, working
+// folder /, and the limits of process 1. False, with the reason, when the
+// process cannot be made so.
+bool prepare(std::string &error);
+
+} // namespace CleanProcess
