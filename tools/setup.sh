@@ -14,6 +14,9 @@ debian_packages=(
     rpm rpmlint gpg
     # The polkit test listens on /dev/log.
     socat
+    # What a screen reader hears: the AT-SPI registry, its Python client,
+    # and a clipboard to paste from.
+    at-spi2-core python3-pyatspi xclip
     # The benchmarks watch the X server directly.
     libxcb1-dev
 )

@@ -3,6 +3,7 @@
 #include "configstate.h"
 #include "enrollmentform.h"
 #include "progressindicator.h"
+#include "secretfieldaccessibility.h"
 #include "statuspanel.h"
 #include "textstyles.h"
 
@@ -61,6 +62,7 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
 {
     static const bool accessibleAsWindow = (QAccessible::installFactory(&windowAccessible), true);
     Q_UNUSED(accessibleAsWindow);
+    SecretFieldAccessibility::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
     m_column->setAlignment(Qt::AlignTop);

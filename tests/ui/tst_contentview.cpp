@@ -6,6 +6,7 @@
 #include "fakeagent.h"
 #include "messageview.h"
 #include "progressindicator.h"
+#include "secretfieldaccessibility.h"
 #include "statuspanel.h"
 
 #include "contractstrings.h"
@@ -88,6 +89,41 @@ struct Window
     int quits = 0;
 };
 
+// Text events as they leave the application for the accessibility bus.
+struct TextEvent
+{
+    QString field; // its accessible name
+    QString removed;
+    QString inserted;
+};
+QList<TextEvent> textEvents;
+
+void recordTextEvent(QAccessibleEvent *event)
+{
+    const auto *field = qobject_cast<QLineEdit *>(event->object());
+    const QString name = field ? field->accessibleName() : QString();
+    switch (event->type()) {
+    case QAccessible::TextInserted:
+        textEvents.append(
+            {name, {}, static_cast<QAccessibleTextInsertEvent *>(event)->textInserted()});
+        break;
+    case QAccessible::TextRemoved:
+        textEvents.append(
+            {name, static_cast<QAccessibleTextRemoveEvent *>(event)->textRemoved(), {}});
+        break;
+    case QAccessible::TextUpdated: {
+        const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+        textEvents.append({name, update->textRemoved(), update->textInserted()});
+        break;
+    }
+    case QAccessible::ValueChanged:
+        textEvents.append({name, {}, u"(value)"_s});
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 class TestContentView : public QObject
@@ -95,6 +131,59 @@ class TestContentView : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // In place before the first window, as the platform's bridge is.
+        QAccessible::installUpdateHandler(&recordTextEvent);
+    }
+
+    // Each kind of text event Qt sends for a field: the token's leave as one
+    // U+25CF per character, its value not at all; the other fields' as they
+    // are. (Qt sends them only with a platform bridge: the AT-SPI test walks
+    // the real road.)
+    void tokenNeverReachesAccessibility()
+    {
+        Window window;
+        window.openForm();
+        auto *token = window.form()->tokenField();
+        auto *url = window.form()->baseUrlField();
+        // The handler in place now: ours, in front of the recorder.
+        const QAccessible::UpdateHandler handler = QAccessible::installUpdateHandler(nullptr);
+        QAccessible::installUpdateHandler(handler);
+        const QString secret = u"k9\U0001F600"_s.repeated(1 << 18);
+        textEvents.clear();
+        for (QLineEdit *field : {token, url}) {
+            QAccessibleTextInsertEvent insert(field, 0, u"Zq7"_s);
+            handler(&insert);
+            QAccessibleTextRemoveEvent remove(field, 2, u"7"_s);
+            handler(&remove);
+            QAccessibleTextUpdateEvent update(field, 0, u"Zq"_s, secret);
+            handler(&update);
+            QAccessibleValueChangeEvent value(field, u"Zq7"_s);
+            handler(&value);
+        }
+        const QString bullet(QChar(0x25CF));
+        QCOMPARE(textEvents.size(), 7);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(textEvents[i].field, u"Enrollment token"_s);
+        }
+        QCOMPARE(textEvents[0].inserted, bullet.repeated(3));
+        QCOMPARE(textEvents[1].removed, bullet);
+        QCOMPARE(textEvents[2].removed, bullet.repeated(2));
+        QCOMPARE(textEvents[2].inserted, bullet.repeated(3 << 18)); // characters, not units
+        QCOMPARE(textEvents[3].inserted, u"Zq7"_s);
+        QCOMPARE(textEvents[5].inserted, secret);
+        QCOMPARE(textEvents[6].inserted, u"(value)"_s);
+
+        // Asked directly, the field tells nothing either.
+        token->setText(secret);
+        auto *iface = QAccessible::queryAccessibleInterface(token);
+        QCOMPARE(iface->role(), QAccessible::EditableText);
+        QVERIFY(iface->state().passwordEdit);
+        QCOMPARE(iface->textInterface()->text(0, 3), QString());
+        QVERIFY(!iface->text(QAccessible::Value).contains(u'k'));
+    }
+
     void checksBeforeAnythingElse()
     {
         Window window;
