@@ -2,6 +2,78 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>ConfigureError</name>
+    <message>
+        <source>The enrollment token</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cloud service URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user UPN override</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The administrator prompt cannot be shown, because no polkit authentication agent is running. Log in to a desktop session, or start a polkit authentication agent, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Administrator rights cannot be requested, because the polkit service cannot be reached (no system bus or no polkit daemon is running). Start the system&apos;s polkit service and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Administrator rights cannot be requested, because pkexec is not setuid root. Reinstall polkit&apos;s pkexec package and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Administrator rights cannot be requested, because pkexec cannot be started (%1). Install polkit&apos;s pkexec package and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enrollment helper is missing at %1. Reinstall the package and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enrollment helper refused to run the agent: %1. Reinstall the package so that the application, its helper and the agent match, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration command failed:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no error output)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The agent was stopped by signal %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authorization canceled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Administrator approval was not given: the prompt was canceled, the password was not accepted, or this account may not enroll this computer. Try again, or ask an administrator to enroll it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contains a NUL character (U+0000), which cannot be passed to the agent. Remove it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too long to be passed to the agent: all values together may hold at most %2 KiB. Shorten it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The application&apos;s folder has a name that is not valid UTF-8, so the agent beside it cannot be named. Install the application in a folder with a UTF-8 name and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <source>Ovata Device Agent — Configuration</source>

@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ConfigureError</name>
+    <message>
+        <source>The enrollment token</source>
+        <translation>Das Registrierungstoken</translation>
+    </message>
+    <message>
+        <source>The cloud service URL</source>
+        <translation>Die URL des Cloud-Dienstes</translation>
+    </message>
+    <message>
+        <source>The user UPN override</source>
+        <translation>Der abweichende Benutzer-UPN</translation>
+    </message>
+    <message>
+        <source>The administrator prompt cannot be shown, because no polkit authentication agent is running. Log in to a desktop session, or start a polkit authentication agent, and try again.</source>
+        <translation>Die Administratorabfrage kann nicht angezeigt werden, weil kein polkit-Authentifizierungsagent läuft. Melden Sie sich an einer Desktop-Sitzung an oder starten Sie einen polkit-Authentifizierungsagenten und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Administrator rights cannot be requested, because the polkit service cannot be reached (no system bus or no polkit daemon is running). Start the system&apos;s polkit service and try again.</source>
+        <translation>Administratorrechte können nicht angefordert werden, weil der polkit-Dienst nicht erreichbar ist (kein Systembus oder kein polkit-Daemon läuft). Starten Sie den polkit-Dienst des Systems und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Administrator rights cannot be requested, because pkexec is not setuid root. Reinstall polkit&apos;s pkexec package and try again.</source>
+        <translation>Administratorrechte können nicht angefordert werden, weil pkexec nicht setuid root ist. Installieren Sie das pkexec-Paket von polkit neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Administrator rights cannot be requested, because pkexec cannot be started (%1). Install polkit&apos;s pkexec package and try again.</source>
+        <translation>Administratorrechte können nicht angefordert werden, weil pkexec nicht gestartet werden kann (%1). Installieren Sie das pkexec-Paket von polkit und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The enrollment helper is missing at %1. Reinstall the package and try again.</source>
+        <translation>Das Registrierungshilfsprogramm fehlt unter %1. Installieren Sie das Paket neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The enrollment helper refused to run the agent: %1. Reinstall the package so that the application, its helper and the agent match, and try again.</source>
+        <translation>Das Registrierungshilfsprogramm hat den Start des Agenten verweigert: %1. Installieren Sie das Paket neu, damit Anwendung, Hilfsprogramm und Agent zusammenpassen, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Configuration command failed:
+</source>
+        <translation>Konfigurationsbefehl fehlgeschlagen:
+</translation>
+    </message>
+    <message>
+        <source>(no error output)</source>
+        <translation>(keine Fehlerausgabe)</translation>
+    </message>
+    <message>
+        <source>The agent was stopped by signal %1.</source>
+        <translation>Der Agent wurde durch Signal %1 beendet.</translation>
+    </message>
+    <message>
+        <source>Authorization canceled.</source>
+        <translation>Autorisierung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Administrator approval was not given: the prompt was canceled, the password was not accepted, or this account may not enroll this computer. Try again, or ask an administrator to enroll it.</source>
+        <translation>Die Zustimmung eines Administrators wurde nicht erteilt: Die Abfrage wurde abgebrochen, das Passwort wurde nicht angenommen oder dieses Konto darf diesen Computer nicht registrieren. Versuchen Sie es erneut oder bitten Sie einen Administrator, ihn zu registrieren.</translation>
+    </message>
+    <message>
+        <source>%1 contains a NUL character (U+0000), which cannot be passed to the agent. Remove it and try again.</source>
+        <translation>%1 enthält ein NUL-Zeichen (U+0000), das nicht an den Agenten übergeben werden kann. Entfernen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is too long to be passed to the agent: all values together may hold at most %2 KiB. Shorten it and try again.</source>
+        <translation>%1 ist zu lang, um an den Agenten übergeben zu werden: Alle Werte zusammen dürfen höchstens %2 KiB umfassen. Kürzen Sie den Wert und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s folder has a name that is not valid UTF-8, so the agent beside it cannot be named. Install the application in a folder with a UTF-8 name and try again.</source>
+        <translation>Der Ordner der Anwendung hat einen Namen, der kein gültiges UTF-8 ist, daher kann der Agent daneben nicht benannt werden. Installieren Sie die Anwendung in einem Ordner mit UTF-8-Namen und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <source>Ovata Device Agent — Configuration</source>

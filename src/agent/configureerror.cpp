@@ -2,8 +2,6 @@
 
 #include "agentcontract.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 template<class... Ts>
@@ -13,11 +11,6 @@ struct Overloaded : Ts...
 };
 template<class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ConfigureError", text);
-}
 
 QString orNoErrorOutput(const QString &output, const QString &none)
 {
@@ -29,11 +22,11 @@ QString fieldName(ConfigureError::ValueUnsendable::Field field)
     using Field = ConfigureError::ValueUnsendable::Field;
     switch (field) {
     case Field::Token:
-        return tr("The enrollment token");
+        return ConfigureError::tr("The enrollment token");
     case Field::BaseURL:
-        return tr("The cloud service URL");
+        return ConfigureError::tr("The cloud service URL");
     case Field::UpnOverride:
-        return tr("The user UPN override");
+        return ConfigureError::tr("The user UPN override");
     }
     return {};
 }
@@ -47,26 +40,32 @@ QString unavailable(const HostOutcome::PromptUnavailable &why)
     };
     switch (why.why) {
     case Why::NoAuthenticationAgent:
-        return withDetail(tr("The administrator prompt cannot be shown, because no polkit "
-                             "authentication agent is running. Log in to a desktop session, or "
-                             "start a polkit authentication agent, and try again."));
+        return withDetail(
+            ConfigureError::tr("The administrator prompt cannot be shown, because no polkit "
+                               "authentication agent is running. Log in to a desktop session, or "
+                               "start a polkit authentication agent, and try again."));
     case Why::PolkitUnreachable:
-        return withDetail(tr("Administrator rights cannot be requested, because the polkit "
-                             "service cannot be reached (no system bus or no polkit daemon is "
-                             "running). Start the system's polkit service and try again."));
+        return withDetail(
+            ConfigureError::tr("Administrator rights cannot be requested, because the polkit "
+                               "service cannot be reached (no system bus or no polkit daemon is "
+                               "running). Start the system's polkit service and try again."));
     case Why::PkexecNotSetuid:
-        return withDetail(tr("Administrator rights cannot be requested, because pkexec is not "
-                             "setuid root. Reinstall polkit's pkexec package and try again."));
+        return withDetail(
+            ConfigureError::tr("Administrator rights cannot be requested, because pkexec is not "
+                               "setuid root. Reinstall polkit's pkexec package and try again."));
     case Why::PkexecMissing:
-        return tr("Administrator rights cannot be requested, because pkexec cannot be started "
-                  "(%1). Install polkit's pkexec package and try again.")
+        return ConfigureError::tr(
+                   "Administrator rights cannot be requested, because pkexec cannot be started "
+                   "(%1). Install polkit's pkexec package and try again.")
             .arg(why.detail);
     case Why::HelperMissing:
-        return tr("The enrollment helper is missing at %1. Reinstall the package and try again.")
+        return ConfigureError::tr(
+                   "The enrollment helper is missing at %1. Reinstall the package and try again.")
             .arg(why.detail);
     case Why::HelperRefused:
-        return tr("The enrollment helper refused to run the agent: %1. Reinstall the package so "
-                  "that the application, its helper and the agent match, and try again.")
+        return ConfigureError::tr(
+                   "The enrollment helper refused to run the agent: %1. Reinstall the package so "
+                   "that the application, its helper and the agent match, and try again.")
             .arg(why.detail);
     }
     return {};
@@ -92,37 +91,41 @@ QString describe(const ConfigureError::Reason &reason)
                        orNoErrorOutput(output, QStringLiteral("(no error output)"));
             },
             [](const CommandFailed &failed) {
-                QString text = tr("Configuration command failed:\n") +
-                               orNoErrorOutput(failed.errorOutput, tr("(no error output)"));
+                QString text =
+                    ConfigureError::tr("Configuration command failed:\n") +
+                    orNoErrorOutput(failed.errorOutput, ConfigureError::tr("(no error output)"));
                 if (failed.termination.bySignal) {
-                    text +=
-                        u'\n' +
-                        tr("The agent was stopped by signal %1.").arg(failed.termination.number);
+                    text += u'\n' + ConfigureError::tr("The agent was stopped by signal %1.")
+                                        .arg(failed.termination.number);
                 }
                 return text;
             },
-            [](const PromptDismissed &) { return tr("Authorization canceled."); },
+            [](const PromptDismissed &) { return ConfigureError::tr("Authorization canceled."); },
             [](const NotAuthorized &) {
-                return tr("Administrator approval was not given: the prompt was canceled, the "
-                          "password was not accepted, or this account may not enroll this "
-                          "computer. Try again, or ask an administrator to enroll it.");
+                return ConfigureError::tr(
+                    "Administrator approval was not given: the prompt was canceled, the "
+                    "password was not accepted, or this account may not enroll this "
+                    "computer. Try again, or ask an administrator to enroll it.");
             },
             [](const PromptUnavailable &why) { return unavailable(why); },
             [](const ConfigureError::ValueUnsendable &value) {
                 if (value.why == ConfigureError::ValueUnsendable::Why::HoldsNul) {
-                    return tr("%1 contains a NUL character (U+0000), which cannot be passed to "
-                              "the agent. Remove it and try again.")
+                    return ConfigureError::tr(
+                               "%1 contains a NUL character (U+0000), which cannot be passed to "
+                               "the agent. Remove it and try again.")
                         .arg(fieldName(value.field));
                 }
-                return tr("%1 is too long to be passed to the agent: all values together may "
-                          "hold at most %2 KiB. Shorten it and try again.")
+                return ConfigureError::tr(
+                           "%1 is too long to be passed to the agent: all values together may "
+                           "hold at most %2 KiB. Shorten it and try again.")
                     .arg(fieldName(value.field))
                     .arg((AgentContract::maxCommandLineBytes + 1) / 1024);
             },
             [](const ConfigureError::FolderUnnamed &) {
-                return tr("The application's folder has a name that is not valid UTF-8, so the "
-                          "agent beside it cannot be named. Install the application in a folder "
-                          "with a UTF-8 name and try again.");
+                return ConfigureError::tr(
+                    "The application's folder has a name that is not valid UTF-8, so the "
+                    "agent beside it cannot be named. Install the application in a folder "
+                    "with a UTF-8 name and try again.");
             },
         },
         reason);

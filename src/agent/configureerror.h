@@ -5,6 +5,7 @@
 #include "hostoutcome.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -13,6 +14,8 @@
 
 class ConfigureError : public std::exception
 {
+    Q_DECLARE_TR_FUNCTIONS(ConfigureError)
+
 public:
     // The system scripting host exited non-zero; a dismissed prompt included.
     using OsascriptFailed = HostOutcome::ScriptFailed;

@@ -1,16 +1,17 @@
 // Window texts are looked up for translation, every one of them is in the
 // template and translated, and the run-time message never is.
 #include "configstate.h"
+#include "configureerror.h"
 #include "contentview.h"
 #include "fakeagent.h"
 #include "translations.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
 
@@ -36,14 +37,46 @@ QSet<QString> templateTexts()
     QFile file(QStringLiteral(OVATA_TEMPLATE_TS));
     file.open(QIODevice::ReadOnly);
     QSet<QString> texts;
-    for (const QString &context : QString::fromUtf8(file.readAll()).split(u"<context>"_s).mid(1)) {
-        const QString name = QRegularExpression(u"<name>(.*)</name>"_s).match(context).captured(1);
-        auto sources = QRegularExpression(u"<source>(.*)</source>"_s).globalMatch(context);
-        while (sources.hasNext()) {
-            texts.insert(name + u'|' + sources.next().captured(1));
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == u"name"_s) {
+            context = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == u"source"_s) {
+            texts.insert(context + u'|' + xml.readElementText());
+        } else if (!xml.isStartElement()) {
+            xml.readNext();
         }
     }
     return texts;
+}
+
+// Every failure the application words itself, made as a run would make it.
+void makeEveryOwnErrorText()
+{
+    using namespace HostOutcome;
+    using Value = ConfigureError::ValueUnsendable;
+    QList<ConfigureError::Reason> reasons{CommandFailed{{true, 9}, {}}, PromptDismissed{},
+                                          NotAuthorized{}, ConfigureError::FolderUnnamed{}};
+    for (const auto why :
+         {PromptUnavailable::Why::NoAuthenticationAgent, PromptUnavailable::Why::PolkitUnreachable,
+          PromptUnavailable::Why::PkexecNotSetuid, PromptUnavailable::Why::PkexecMissing,
+          PromptUnavailable::Why::HelperMissing, PromptUnavailable::Why::HelperRefused}) {
+        reasons.append(PromptUnavailable{why, {}});
+    }
+    for (const auto field :
+         {Value::Field::Token, Value::Field::BaseURL, Value::Field::UpnOverride}) {
+        for (const auto why : {Value::Why::HoldsNul, Value::Why::TooLong}) {
+            reasons.append(Value{field, why});
+        }
+    }
+    for (const auto &reason : reasons) {
+        ConfigureError error(reason);
+        Q_UNUSED(error);
+    }
+    // The system scripting host's texts read as macOS has them, untranslated.
+    ConfigureError::osascriptFailed(1, {});
+    ConfigureError::binaryMissing(u"/x"_s);
 }
 
 } // namespace
@@ -71,6 +104,7 @@ private Q_SLOTS:
                 QCoreApplication::processEvents();
             }
         }
+        makeEveryOwnErrorText();
         QCoreApplication::removeTranslator(&recorder);
         // Exactly the template's texts, and never the run-time message.
         QCOMPARE(recorder.lookups, templateTexts());
