@@ -5,8 +5,9 @@ debian_packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     # Translations: lupdate/lrelease, and Qt's own texts at run time.
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
-    # Widget tests under a real X server, and the end-to-end runs.
-    xvfb xauth xdotool x11-utils
+    # Widget tests under a real X server, and the end-to-end runs, some with
+    # a real window manager.
+    xvfb xauth xdotool x11-utils openbox
     # The privileged path: polkit's pkexec, its daemon and a system bus.
     pkexec polkitd dbus-daemon dbus-bin
     # Packaging and its checks; strace for the token-leak test.

@@ -123,6 +123,14 @@
         <source>Try Again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The enrollment is still running. This window closes once it has succeeded; close it again to stop the enrollment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer is already enrolled.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EnrollmentForm</name>
@@ -152,6 +160,10 @@
     </message>
     <message>
         <source>Save and Enroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left blank, %1 is used.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

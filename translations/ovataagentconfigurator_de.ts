@@ -124,6 +124,14 @@
         <source>Try Again</source>
         <translation>Erneut versuchen</translation>
     </message>
+    <message>
+        <source>The enrollment is still running. This window closes once it has succeeded; close it again to stop the enrollment.</source>
+        <translation>Die Registrierung läuft noch. Dieses Fenster schließt sich, sobald sie gelungen ist; schließen Sie es erneut, um die Registrierung abzubrechen.</translation>
+    </message>
+    <message>
+        <source>This computer is already enrolled.</source>
+        <translation>Dieser Computer ist bereits registriert.</translation>
+    </message>
 </context>
 <context>
     <name>EnrollmentForm</name>
@@ -154,6 +162,10 @@
     <message>
         <source>Save and Enroll</source>
         <translation>Speichern und registrieren</translation>
+    </message>
+    <message>
+        <source>Left blank, %1 is used.</source>
+        <translation>Leer gelassen, wird %1 verwendet.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,36 @@
 
 #include <QProcess>
 
+#include <csignal>
+#include <mutex>
+#include <set>
+
 namespace {
+
+std::mutex runningMutex;
+std::set<qint64> running; // the hosts finish() waits for
+
+// A host on the list for as long as it is waited for.
+class Registered
+{
+public:
+    explicit Registered(qint64 pid)
+        : m_pid(pid)
+    {
+        const std::lock_guard lock(runningMutex);
+        running.insert(m_pid);
+    }
+    ~Registered()
+    {
+        const std::lock_guard lock(runningMutex);
+        running.erase(m_pid);
+    }
+    Registered(const Registered &) = delete;
+    Registered &operator=(const Registered &) = delete;
+
+private:
+    qint64 m_pid;
+};
 
 constexpr qsizetype errorOutputLimit = 64 * 1024;
 
@@ -28,6 +57,7 @@ namespace HostProcess {
 
 Finished finish(QProcess &process)
 {
+    const Registered registered(process.processId());
     QByteArray errorOutput;
     const auto keep = [&] {
         const QByteArray chunk = process.readAllStandardError();
@@ -49,6 +79,14 @@ Finished finish(QProcess &process)
     // A crash's exit code is the signal's number.
     finished.termination = {process.exitStatus() == QProcess::CrashExit, process.exitCode()};
     return finished;
+}
+
+void endRunning()
+{
+    const std::lock_guard lock(runningMutex);
+    for (const qint64 pid : running) {
+        ::kill(static_cast<pid_t>(pid), SIGTERM);
+    }
 }
 
 } // namespace HostProcess

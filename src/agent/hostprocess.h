@@ -20,4 +20,10 @@ struct Finished
 // to the null device.
 Finished finish(QProcess &process);
 
+// Sends SIGTERM to every host still waited for, from any thread: for an
+// application that ends while a run is under way. A host already running
+// its command as root is beyond it; pkexec's parent-death signal ends that
+// once this process has ended.
+void endRunning();
+
 } // namespace HostProcess

@@ -3,11 +3,15 @@
 #include "agentinterface.h"
 #include "backgroundjobs.h"
 #include "contentview.h"
+#include "hostprocess.h"
 #include "ownprocess.h"
 #include "translations.h"
+#include "windowwatch.h"
 
 #include <QApplication>
 #include <QLocale>
+
+#include <cstdlib>
 
 namespace OvataAgentConfiguratorApp {
 
@@ -22,14 +26,25 @@ int main(int argc, char *argv[])
     Translations::install(app, QLocale());
 
     int status = 0;
+    bool runUnderWay = false;
     {
         ContentView window(std::make_shared<SystemAgent>());
         window.setWindowTitle(ContentView::tr("Ovata Device Agent — Configuration"));
         window.show();
+        WindowWatch::quitWhenDestroyed(window);
         status = QApplication::exec();
+        runUnderWay = std::holds_alternative<ConfigState::Submitting>(window.state().phase());
     }
-    // A configure run outlives a closed window: its outcome is applied here,
-    // on this thread, and the process ends only once nothing runs.
+    if (runUnderWay) {
+        // Closed a second time, or destroyed, while saving: no window is left
+        // to show the outcome, so the run ends with the application. A prompt
+        // still open goes with pkexec; an agent already running as root gets
+        // SIGTERM from pkexec's parent-death signal as this process ends.
+        HostProcess::endRunning();
+        std::_Exit(status);
+    }
+    // The probe stops with its window; its end is applied here, on this
+    // thread, and the process ends only once nothing runs.
     BackgroundJobs::waitForAll();
     return status;
 }

@@ -9,6 +9,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
@@ -24,12 +25,38 @@ constexpr int padding = 24;
 constexpr int spacing = 16;
 
 // The view is the window itself: assistive technology must announce it as
-// one, not as a plain container.
-QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+// one, busy while the agent is asked or the configuration saved.
+class WindowAccessible final : public QAccessibleWidget
 {
-    if (className == QLatin1String("ContentView") && object && object->isWidgetType()) {
-        // Owned by the accessibility framework's cache.
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+public:
+    explicit WindowAccessible(ContentView *view)
+        : QAccessibleWidget(view, QAccessible::Window)
+    {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.busy = static_cast<const ContentView *>(widget())->isBusy();
+        return state;
+    }
+};
+
+// Roles a screen reader needs where a plain widget has none: the window, the
+// rule below the heading, and a panel that tells where the enrollment stands
+// (named by its headline, described by its text).
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    // Owned by the accessibility framework's cache.
+    if (className == QLatin1String("ContentView")) {
+        return new WindowAccessible(static_cast<ContentView *>(object));
+    }
+    if (className == QLatin1String("StatusPanel")) {
+        auto *panel = static_cast<StatusPanel *>(object);
+        return new QAccessibleWidget(panel, panel->isAlert() ? QAccessible::AlertMessage
+                                                             : QAccessible::Dialog);
+    }
+    const auto *frame = qobject_cast<QFrame *>(object);
+    if (className == QLatin1String("QFrame") && frame && frame->frameShape() == QFrame::HLine) {
+        return new QAccessibleWidget(static_cast<QFrame *>(object), QAccessible::Separator);
     }
     return nullptr;
 }
@@ -54,14 +81,15 @@ void ContentView::quitApplication()
 }
 
 ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction quit,
-                         QWidget *parent)
+                         DesktopConventions conventions, QWidget *parent)
     : QWidget(parent)
     , m_state(ConfigState::create(std::move(agent)))
     , m_quit(std::move(quit))
+    , m_conventions(conventions)
     , m_column(new QVBoxLayout(this))
 {
-    static const bool accessibleAsWindow = (QAccessible::installFactory(&windowAccessible), true);
-    Q_UNUSED(accessibleAsWindow);
+    static const bool accessibleRoles = (QAccessible::installFactory(&accessibleFor), true);
+    Q_UNUSED(accessibleRoles);
     SecretFieldAccessibility::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
@@ -79,6 +107,10 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
     m_column->addWidget(rule);
 
     setFixedWidth(windowWidth);
+    // Of a fixed size: nothing to maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     connect(m_state.get(), &ConfigState::objectWillChange, this, &ContentView::scheduleRefresh);
     refresh();
 }
@@ -110,6 +142,29 @@ void ContentView::showEvent(QShowEvent *event)
     }
 }
 
+bool ContentView::isBusy() const
+{
+    const ConfigState::Phase phase = m_state->phase();
+    return std::holds_alternative<ConfigState::Checking>(phase) ||
+           std::holds_alternative<ConfigState::Submitting>(phase);
+}
+
+void ContentView::closeEvent(QCloseEvent *event)
+{
+    if (!std::holds_alternative<ConfigState::Submitting>(m_state->phase()) || m_closeRequested) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    // Closing now would hide a root enrollment under way and its outcome.
+    event->ignore();
+    m_closeRequested = true;
+    if (auto *indicator = qobject_cast<ProgressIndicator *>(m_content)) {
+        indicator->setNote(tr("The enrollment is still running. This window closes once it has "
+                              "succeeded; close it again to stop the enrollment."));
+        fitHeight();
+    }
+}
+
 void ContentView::keyPressEvent(QKeyEvent *event)
 {
     const bool defaultKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -123,8 +178,15 @@ void ContentView::keyPressEvent(QKeyEvent *event)
     if (m_refreshPending) {
         refresh();
     }
-    if (m_defaultButton && m_defaultButton->isEnabled()) {
-        m_defaultButton->click();
+    // Where the desktop has it so, Return presses the focused button.
+    QPushButton *target = m_defaultButton;
+    auto *focused = qobject_cast<QPushButton *>(focusWidget());
+    if (m_conventions.returnPressesFocusedButton && focused && m_content &&
+        m_content->isAncestorOf(focused)) {
+        target = focused;
+    }
+    if (target && target->isEnabled()) {
+        target->click();
     }
 }
 
@@ -164,6 +226,16 @@ void ContentView::replaceContent()
     m_form = nullptr;
 
     const ConfigState::Phase phase = m_state->phase();
+    const bool wasBusy =
+        m_shownPhase && (std::holds_alternative<ConfigState::Checking>(*m_shownPhase) ||
+                         std::holds_alternative<ConfigState::Submitting>(*m_shownPhase));
+    if (m_closeRequested && std::holds_alternative<ConfigState::Success>(phase)) {
+        // As promised when the window was closed during the run.
+        m_shownPhase = phase;
+        close();
+        return;
+    }
+    m_closeRequested = false;
     m_shownPhase = phase;
     const auto panel = [this](const QString &headline, const QString &detail,
                               StatusPanel::Detail kind = StatusPanel::Detail::WindowText) {
@@ -177,7 +249,8 @@ void ContentView::replaceContent()
     } else if (std::holds_alternative<ConfigState::Submitting>(phase)) {
         m_content = new ProgressIndicator(tr("Saving…"), this);
     } else if (std::holds_alternative<ConfigState::AlreadyConfigured>(phase)) {
-        auto *p = panel(tr("This Mac is already enrolled."),
+        auto *p = panel(m_conventions.computerIsAMac ? tr("This Mac is already enrolled.")
+                                                     : tr("This computer is already enrolled."),
                         tr("The agent has an active enrollment token. You can re-enroll with a "
                            "new token if needed."));
         connect(p->addButton(tr("Quit")), &QPushButton::clicked, this, [this] { m_quit(); });
@@ -207,14 +280,23 @@ void ContentView::replaceContent()
 
     m_column->addWidget(m_content);
     m_content->show();
-    if (m_form && isVisible() && !focusWidget()) {
-        // Ready for the token to be pasted.
-        m_form->tokenField()->setFocus();
-    } else if (!m_form && m_defaultButton) {
-        // A screen reader announces the outcome; Space or Return acts on it.
-        m_defaultButton->setFocus();
-    }
     fitHeight();
+    if (wasBusy != isBusy()) {
+        QAccessible::State busy;
+        busy.busy = true;
+        QAccessibleStateChangeEvent change(this, busy);
+        QAccessible::updateAccessibility(&change);
+    }
+    // Focus moves once the new content stands, so a screen reader hears it
+    // after everything the content said while it was built: the form is
+    // ready for the token to be pasted; an indicator says what is under
+    // way; a panel is announced with its headline and text, and Space or
+    // Return acts on its default button.
+    QWidget *focus = m_form            ? static_cast<QWidget *>(m_form->tokenField())
+                     : m_defaultButton ? static_cast<QWidget *>(m_defaultButton)
+                                       : m_content;
+    QMetaObject::invokeMethod(
+        focus, [focus] { focus->setFocus(); }, Qt::QueuedConnection);
 }
 
 void ContentView::fitHeight()

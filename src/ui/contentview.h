@@ -4,6 +4,7 @@
 #pragma once
 
 #include "configstate.h"
+#include "desktopconventions.h"
 
 #include <QWidget>
 
@@ -14,6 +15,7 @@
 class AgentInterface;
 class ConfigState;
 class EnrollmentForm;
+class ProgressIndicator;
 class QPushButton;
 class QVBoxLayout;
 
@@ -30,6 +32,7 @@ public:
 
     explicit ContentView(std::shared_ptr<const AgentInterface> agent,
                          QuitAction quit = &ContentView::quitApplication,
+                         DesktopConventions conventions = DesktopConventions::system(),
                          QWidget *parent = nullptr);
     ~ContentView() override;
 
@@ -38,10 +41,16 @@ public:
     // in the checking and saving phases).
     QWidget *content() const { return m_content; }
     QPushButton *defaultButton() const { return m_defaultButton; }
+    // Checking or saving: the window has nothing to act on.
+    bool isBusy() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // While a configuration is being saved the window stays, says so, and
+    // closes once it has succeeded (a failure stays shown); a second request
+    // closes it at once.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void scheduleRefresh();
@@ -51,6 +60,7 @@ private:
 
     std::shared_ptr<ConfigState> m_state;
     QuitAction m_quit;
+    DesktopConventions m_conventions;
     QVBoxLayout *m_column;
     QWidget *m_content = nullptr;
     QPushButton *m_defaultButton = nullptr;
@@ -58,4 +68,5 @@ private:
     std::optional<ConfigState::Phase> m_shownPhase;
     bool m_refreshPending = false;
     bool m_probed = false;
+    bool m_closeRequested = false;
 };

@@ -22,8 +22,11 @@ EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, Q
 
     m_token = addField(tr("Enrollment token"), tr("paste tenant enrollment token"));
     m_token->setEchoMode(QLineEdit::Password);
-    m_baseUrl = addField(tr("Cloud service URL"),
-                         AgentContract::latin1(AgentContract::defaultCloudServiceUrl));
+    const QString defaultUrl = AgentContract::latin1(AgentContract::defaultCloudServiceUrl);
+    m_baseUrl = addField(tr("Cloud service URL"), defaultUrl);
+    // Not described by its placeholder, which is its own value.
+    m_baseUrl->setAccessibleDescription(tr("Left blank, %1 is used.").arg(defaultUrl));
+    m_baseUrl->setToolTip(m_baseUrl->accessibleDescription());
     m_upnOverride =
         addField(tr("User UPN override"), tr("optional — leave blank to detect logged-in user"));
 
@@ -68,6 +71,9 @@ QLineEdit *EnrollmentForm::addField(const QString &label, const QString &placeho
     // Never shortened: a value too long for the agent is refused at submit.
     field->setMaxLength(INT_MAX);
     field->setPlaceholderText(placeholder);
+    // Readable in full where a large font cuts the placeholder.
+    field->setToolTip(placeholder);
+    field->setAccessibleDescription(placeholder);
     field->setAccessibleName(label);
     caption->setBuddy(field);
     group->addWidget(field);

@@ -25,8 +25,13 @@ MessageView::MessageView(const QString &message, QWidget *parent)
     document()->setDocumentMargin(0);
     viewport()->setAutoFillBackground(false);
     TextStyles::applySecondary(this);
-    // A short name; the message itself is the widget's text.
+    // A short name, and the whole message as the description, so a screen
+    // reader reads it all when the view gets focus, not its first line.
     setAccessibleName(tr("Error details"));
+    setAccessibleDescription(message);
+    // Without a frame of its own, it shows where the focus is.
+    setStyleSheet(QStringLiteral("MessageView { border: 1px solid transparent; }"
+                                 "MessageView:focus { border: 1px solid palette(highlight); }"));
 }
 
 int MessageView::heightForWidth(int width) const

@@ -1,12 +1,45 @@
 #include "progressindicator.h"
 
+#include "textstyles.h"
+
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+namespace {
+
+// An indeterminate bar has no value to read or change: it is busy.
+class BusyBarAccessible final : public QAccessibleWidget
+{
+public:
+    explicit BusyBarAccessible(QWidget *bar)
+        : QAccessibleWidget(bar, QAccessible::ProgressBar)
+    {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.busy = true;
+        return state;
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QProgressBar") && object->parent() &&
+        object->parent()->inherits("ProgressIndicator")) {
+        return new BusyBarAccessible(static_cast<QWidget *>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 ProgressIndicator::ProgressIndicator(const QString &label, QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessibleBar = (QAccessible::installFactory(&accessibleFor), true);
+    Q_UNUSED(accessibleBar);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -14,6 +47,8 @@ ProgressIndicator::ProgressIndicator(const QString &label, QWidget *parent)
     bar->setRange(0, 0); // indeterminate
     bar->setTextVisible(false);
     bar->setAccessibleName(label);
+    bar->setFocusPolicy(Qt::TabFocus);
+    setFocusProxy(bar);
     layout->addWidget(bar);
 
     auto *text = new QLabel(label, this);
@@ -21,4 +56,22 @@ ProgressIndicator::ProgressIndicator(const QString &label, QWidget *parent)
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
     layout->addWidget(text);
+
+    m_note = new QLabel(this);
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->setAlignment(Qt::AlignCenter);
+    m_note->setWordWrap(true);
+    TextStyles::applySecondary(m_note);
+    m_note->hide();
+    layout->addWidget(m_note);
+}
+
+void ProgressIndicator::setNote(const QString &note)
+{
+    m_note->setText(note);
+    m_note->show();
+    // Said when it appears, as the bar keeps the focus.
+    focusProxy()->setAccessibleDescription(note);
+    QAccessibleEvent changed(focusProxy(), QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }

@@ -1,8 +1,12 @@
 // The busy indicator shown while the agent is asked or a configuration is
-// saved: an indeterminate bar across the column with its label centred.
+// saved: an indeterminate bar across the column with its label centred, and
+// a note below when there is more to say. It takes focus, so a screen reader
+// says what is under way.
 #pragma once
 
 #include <QWidget>
+
+class QLabel;
 
 class ProgressIndicator : public QWidget
 {
@@ -10,4 +14,10 @@ class ProgressIndicator : public QWidget
 
 public:
     explicit ProgressIndicator(const QString &label, QWidget *parent = nullptr);
+
+    void setNote(const QString &note);
+    QLabel *note() const { return m_note; }
+
+private:
+    QLabel *m_note = nullptr;
 };

@@ -30,7 +30,10 @@ StatusPanel::StatusPanel(const QString &headline, const QString &detail, Detail 
     , m_headline(new QLabel(headline, this))
     , m_detail(makeDetail(detail, kind, this))
     , m_buttonRow(new QWidget(this))
+    , m_alert(kind == Detail::RunTimeMessage)
 {
+    setAccessibleName(headline);
+    setAccessibleDescription(detail);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);

@@ -17,8 +17,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -30,11 +32,19 @@ namespace {
 // A window with a fake agent and a quit action that only counts.
 struct Window
 {
-    explicit Window(bool configured = false)
+    explicit Window(bool configured = false,
+                    DesktopConventions conventions = DesktopConventions::freedesktop())
         : agent(std::make_shared<FakeAgent>())
     {
         agent->setConfigured(configured);
-        view = std::make_unique<ContentView>(agent, [this] { ++quits; });
+        view = std::make_unique<ContentView>(
+            agent, [this] { ++quits; }, conventions);
+    }
+    // The redraw and the move of focus after it are queued.
+    static void drain()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
     }
 
     // Shows the window and waits for the probe's answer.
@@ -43,21 +53,21 @@ struct Window
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         QTRY_VERIFY(!std::holds_alternative<ConfigState::Checking>(view->state().phase()));
-        QCoreApplication::processEvents();
+        drain();
     }
     void openForm()
     {
         open();
         if (auto *reconfigure = button(u"Reconfigure"_s)) {
             reconfigure->click();
-            QCoreApplication::processEvents();
+            drain();
         }
         QVERIFY(form());
     }
     void show(const ConfigState::Phase &phase)
     {
         view->state().setPhase(phase);
-        QCoreApplication::processEvents();
+        drain();
     }
 
     EnrollmentForm *form() const { return qobject_cast<EnrollmentForm *>(view->content()); }
@@ -75,12 +85,12 @@ struct Window
     {
         QWidget *receiver = target ? target : view.get();
         QTest::keyClick(receiver, key, key == Qt::Key_Enter ? Qt::KeypadModifier : modifiers);
-        QCoreApplication::processEvents();
+        drain();
     }
     void settle()
     {
         QTRY_VERIFY(!std::holds_alternative<ConfigState::Submitting>(view->state().phase()));
-        QCoreApplication::processEvents();
+        drain();
     }
     MessageView *message() const { return view->findChild<MessageView *>(); }
 
@@ -211,7 +221,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("quitsOnDefault");
         QTest::newRow("already enrolled")
             << ConfigState::Phase(ConfigState::AlreadyConfigured{})
-            << u"This Mac is already enrolled."_s
+            << u"This computer is already enrolled."_s
             << u"The agent has an active enrollment token. You can re-enroll with a new token if "
                "needed."_s
             << QStringList{u"Quit"_s, u"Reconfigure"_s} << 0;
@@ -258,6 +268,139 @@ private Q_SLOTS:
         }
         QCoreApplication::processEvents();
         QVERIFY(window.agent->configureCalls().isEmpty());
+    }
+
+    // Return presses the focused button on a freedesktop desktop, and
+    // always the default button on macOS.
+    void returnFollowsTheDesktop_data()
+    {
+        QTest::addColumn<bool>("macOS");
+        QTest::addColumn<bool>("failurePanel"); // else the form, token filled
+        QTest::addColumn<int>("quits");
+        QTest::addColumn<int>("configureCalls");
+        QTest::newRow("Cancel focused") << false << false << 1 << 0;
+        QTest::newRow("Cancel focused, macOS") << true << false << 0 << 1;
+        QTest::newRow("Quit focused") << false << true << 1 << 0;
+        QTest::newRow("Quit focused, macOS") << true << true << 0 << 0; // Try Again
+    }
+    void returnFollowsTheDesktop()
+    {
+        QFETCH(bool, macOS);
+        QFETCH(bool, failurePanel);
+        QFETCH(int, quits);
+        QFETCH(int, configureCalls);
+        Window window(true,
+                      macOS ? DesktopConventions::macOS() : DesktopConventions::freedesktop());
+        window.open();
+        QCOMPARE(qobject_cast<StatusPanel *>(window.view->content())->headline()->text(),
+                 macOS ? u"This Mac is already enrolled."_s
+                       : u"This computer is already enrolled."_s);
+        window.view->state().setToken(u"T"_s);
+        window.show(failurePanel ? ConfigState::Phase(ConfigState::Failure{u"x"_s})
+                                 : ConfigState::Phase(ConfigState::Form{}));
+        QPushButton *other = window.button(failurePanel ? u"Quit"_s : u"Cancel"_s);
+        other->setFocus();
+        window.press(Qt::Key_Return, other);
+        window.settle();
+        QCOMPARE(window.quits, quits);
+        QCOMPARE(window.agent->configureCalls().size(), configureCalls);
+        if (macOS && failurePanel) {
+            QVERIFY(window.form());
+        }
+    }
+
+    // Closed while saving: the window stays and says so, then closes once
+    // the enrollment has succeeded; a failure stays shown; a second close
+    // closes at once.
+    void closingWhileSaving_data()
+    {
+        QTest::addColumn<int>("closes");
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<bool>("visibleAfter");
+        QTest::newRow("succeeds") << 1 << false << false;
+        QTest::newRow("fails") << 1 << true << true;
+        QTest::newRow("closed again") << 2 << false << false;
+    }
+    void closingWhileSaving()
+    {
+        QFETCH(int, closes);
+        QFETCH(bool, fails);
+        QFETCH(bool, visibleAfter);
+        Window window;
+        window.agent->holdConfigure();
+        if (fails) {
+            window.agent->setFailure([] { throw ConfigureError::osascriptFailed(1, u"no"_s); });
+        }
+        window.openForm();
+        window.form()->tokenField()->insert(u"T"_s);
+        window.press(Qt::Key_Return, window.form()->tokenField());
+        QVERIFY(!window.view->close());
+        auto *indicator = qobject_cast<ProgressIndicator *>(window.view->content());
+        QVERIFY(indicator && indicator->note()->isVisible());
+        QVERIFY(indicator->note()->text().startsWith(u"The enrollment is still running."_s));
+        if (closes == 2) {
+            QVERIFY(window.view->close());
+        }
+        window.agent->release();
+        window.settle();
+        QCOMPARE(window.view->isVisible(), visibleAfter);
+        QCOMPARE(window.agent->configureCalls().size(), 1);
+        if (fails) {
+            QCOMPARE(window.message()->toPlainText(), u"Configuration command failed:\nno"_s);
+            QVERIFY(window.view->close()); // nothing is running now
+        }
+    }
+
+    // What a screen reader is told: the window is busy while the agent is
+    // asked or the configuration saved, the indicator has no value to
+    // change, a panel is named by its headline and described by its text,
+    // and focus lies inside it.
+    void screenReadersHearTheOutcome()
+    {
+        Window window(true);
+        window.agent->holdProbe();
+        window.view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.view.get()));
+        window.drain();
+        const auto accessible = [](QObject *object) {
+            return QAccessible::queryAccessibleInterface(object);
+        };
+        QVERIFY(accessible(window.view.get())->state().busy);
+        auto *bar = window.view->content()->findChild<QProgressBar *>();
+        QCOMPARE(accessible(bar)->role(), QAccessible::ProgressBar);
+        QVERIFY(!accessible(bar)->valueInterface());
+        QCOMPARE(accessible(bar)->text(QAccessible::Name), u"Checking current configuration…"_s);
+        QCOMPARE(window.view->focusWidget(), bar);
+        for (auto *frame : window.view->findChildren<QFrame *>(Qt::FindDirectChildrenOnly)) {
+            QCOMPARE(accessible(frame)->role() == QAccessible::Separator,
+                     frame->frameShape() == QFrame::HLine);
+        }
+        window.agent->release();
+        QTRY_VERIFY(!window.view->isBusy());
+        window.drain();
+        QVERIFY(!accessible(window.view.get())->state().busy);
+
+        const std::pair<ConfigState::Phase, QAccessible::Role> phases[] = {
+            {ConfigState::AlreadyConfigured{}, QAccessible::Dialog},
+            {ConfigState::Success{}, QAccessible::Dialog},
+            {ConfigState::Failure{u"first\nsecond line"_s}, QAccessible::AlertMessage}};
+        for (const auto &[phase, role] : phases) {
+            window.show(phase);
+            auto *panel = qobject_cast<StatusPanel *>(window.view->content());
+            QAccessibleInterface *focused = accessible(window.view->focusWidget());
+            QCOMPARE(focused->parent()->parent()->role(), role); // through the button row
+            QCOMPARE(focused->parent()->parent()->text(QAccessible::Name),
+                     panel->headline()->text());
+            const QString detail = panel->accessibleDescription();
+            QCOMPARE(focused->parent()->parent()->text(QAccessible::Description), detail);
+            QVERIFY(!detail.isEmpty());
+        }
+        QCOMPARE(accessible(window.message())->text(QAccessible::Description),
+                 u"first\nsecond line"_s);
+        window.show(ConfigState::Form{});
+        auto *url = window.form()->baseUrlField();
+        QVERIFY(!accessible(url)->text(QAccessible::Description).isEmpty());
+        QCOMPARE_NE(accessible(url)->text(QAccessible::Description), url->text());
     }
 
     void formFollowsTheDesign()
@@ -472,6 +615,16 @@ private Q_SLOTS:
             }
             for (auto *button : window.view->findChildren<QPushButton *>()) {
                 QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            }
+            // A placeholder the field cuts is readable in full elsewhere.
+            for (auto *field : window.view->findChildren<QLineEdit *>()) {
+                const QString placeholder = field->placeholderText();
+                const bool whole =
+                    field->fontMetrics().horizontalAdvance(placeholder) <
+                    field->width() - 2 * field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+                QVERIFY2(whole || (field->toolTip().contains(placeholder) &&
+                                   field->accessibleDescription().contains(placeholder)),
+                         qPrintable(placeholder));
             }
         }
     }

@@ -103,6 +103,13 @@ private Q_SLOTS:
                 view.state().setPhase(phase);
                 QCoreApplication::processEvents();
             }
+            view.state().setPhase(ConfigState::Submitting{});
+            QCoreApplication::processEvents();
+            view.close(); // asked to close while saving: it says why it stays
+            ContentView mac(
+                std::make_shared<FakeAgent>(), [] {}, DesktopConventions::macOS());
+            mac.state().setPhase(ConfigState::AlreadyConfigured{});
+            QCoreApplication::processEvents();
         }
         makeEveryOwnErrorText();
         QCoreApplication::removeTranslator(&recorder);
