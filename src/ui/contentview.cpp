@@ -1,13 +1,13 @@
 #include "contentview.h"
 
+#include "accessibleroles.h"
 #include "configstate.h"
 #include "enrollmentform.h"
 #include "progressindicator.h"
-#include "secretfieldaccessibility.h"
 #include "statuspanel.h"
 #include "textstyles.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -23,43 +23,6 @@ namespace {
 constexpr int windowWidth = 520;
 constexpr int padding = 24;
 constexpr int spacing = 16;
-
-// The view is the window itself: assistive technology must announce it as
-// one, busy while the agent is asked or the configuration saved.
-class WindowAccessible final : public QAccessibleWidget
-{
-public:
-    explicit WindowAccessible(ContentView *view)
-        : QAccessibleWidget(view, QAccessible::Window)
-    {}
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.busy = static_cast<const ContentView *>(widget())->isBusy();
-        return state;
-    }
-};
-
-// Roles a screen reader needs where a plain widget has none: the window, the
-// rule below the heading, and a panel that tells where the enrollment stands
-// (named by its headline, described by its text).
-QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
-{
-    // Owned by the accessibility framework's cache.
-    if (className == QLatin1String("ContentView")) {
-        return new WindowAccessible(static_cast<ContentView *>(object));
-    }
-    if (className == QLatin1String("StatusPanel")) {
-        auto *panel = static_cast<StatusPanel *>(object);
-        return new QAccessibleWidget(panel, panel->isAlert() ? QAccessible::AlertMessage
-                                                             : QAccessible::Dialog);
-    }
-    const auto *frame = qobject_cast<QFrame *>(object);
-    if (className == QLatin1String("QFrame") && frame && frame->frameShape() == QFrame::HLine) {
-        return new QAccessibleWidget(static_cast<QFrame *>(object), QAccessible::Separator);
-    }
-    return nullptr;
-}
 
 // The phase decides the content; a failure's message is part of it.
 bool showsSame(const ConfigState::Phase &shown, const ConfigState::Phase &now)
@@ -88,9 +51,7 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
     , m_conventions(conventions)
     , m_column(new QVBoxLayout(this))
 {
-    static const bool accessibleRoles = (QAccessible::installFactory(&accessibleFor), true);
-    Q_UNUSED(accessibleRoles);
-    SecretFieldAccessibility::install();
+    AccessibleRoles::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
     m_column->setAlignment(Qt::AlignTop);

@@ -2,44 +2,14 @@
 
 #include "textstyles.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-namespace {
-
-// An indeterminate bar has no value to read or change: it is busy.
-class BusyBarAccessible final : public QAccessibleWidget
-{
-public:
-    explicit BusyBarAccessible(QWidget *bar)
-        : QAccessibleWidget(bar, QAccessible::ProgressBar)
-    {}
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.busy = true;
-        return state;
-    }
-};
-
-QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QProgressBar") && object->parent() &&
-        object->parent()->inherits("ProgressIndicator")) {
-        return new BusyBarAccessible(static_cast<QWidget *>(object));
-    }
-    return nullptr;
-}
-
-} // namespace
-
 ProgressIndicator::ProgressIndicator(const QString &label, QWidget *parent)
     : QWidget(parent)
 {
-    static const bool accessibleBar = (QAccessible::installFactory(&accessibleFor), true);
-    Q_UNUSED(accessibleBar);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 

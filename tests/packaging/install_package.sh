@@ -5,15 +5,6 @@
 #   install_package.sh <build directory> <e2e script> <stand-in agent>
 set -euo pipefail
 build=$1 e2e=$2 agent=$3
-failures=0
-check() { # <what> <actual> <expected>
-    if [ "$2" = "$3" ]; then
-        echo "PASS: $1"
-    else
-        echo "FAIL: $1: got '$2', expected '$3'" >&2
-        failures=$((failures + 1))
-    fi
-}
 source "$(dirname "$0")/../support/common.sh"
 require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint rpmbuild rpmlint rpmsign gpg
 enter_sandbox "$@"

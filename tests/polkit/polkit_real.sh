@@ -28,15 +28,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-check() {
-    if [ "$2" = "$3" ]; then
-        echo "PASS: $1"
-    else
-        echo "FAIL: $1"$'\n'"  expected: $3"$'\n'"  actual:   $2" >&2
-        failures=$((failures + 1))
-    fi
-}
 
 # Two users nobody else has: polkit says yes to one and no to the other.
 free_uid() {

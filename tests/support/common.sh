@@ -71,3 +71,34 @@ wait_bounded() {
     fi
     wait "$pid"
 }
+
+# One check of a script with several: counted in $failures, which the script
+# turns into its status at the end.
+failures=0
+check() { # <what> <actual> <expected>
+    if [ "$2" = "$3" ]; then
+        echo "PASS: $1"
+    else
+        echo "FAIL: $1"$'\n'"  expected: $3"$'\n'"  actual:   $2" >&2
+        failures=$((failures + 1))
+    fi
+}
+
+# Starts a virtual X server on a free display, exports DISPLAY, and adds its
+# pid to the caller's $pids. $1: a folder for its files.
+start_xvfb() {
+    exec 3>"$1/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+    pids+=($!)
+    local _
+    for _ in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
+    export DISPLAY=:$(cat "$1/display")
+}
+
+# Inside the sandbox: /usr/bin/pkexec runs its arguments as they are, so the
+# shipped program and helper run unchanged without polkit. $1: a folder.
+pass_through_pkexec() {
+    printf '#!/bin/sh\nexec "$@"\n' >"$1/pkexec"
+    chmod +x "$1/pkexec"
+    mount --bind "$1/pkexec" /usr/bin/pkexec
+}

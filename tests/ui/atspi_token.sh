@@ -22,11 +22,7 @@ mkdir -p "$install"
 cp "$app" "$install/OvataAgentConfigurator"
 cp "$agent" "$install/OvataDeviceAgent"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_xvfb "$work"
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work
 read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d ' ')

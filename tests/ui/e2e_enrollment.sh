@@ -45,17 +45,9 @@ else
 fi
 cp "$agent" "$install/OvataDeviceAgent"
 state=$install/OvataDeviceAgent.state
-if [ "${OVATA_E2E_PKEXEC:-}" != real ]; then
-    printf '#!/bin/sh\nexec "$@"\n' >"$work/pkexec"
-    chmod +x "$work/pkexec"
-    mount --bind "$work/pkexec" /usr/bin/pkexec
-fi
+[ "${OVATA_E2E_PKEXEC:-}" = real ] || pass_through_pkexec "$work"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_xvfb "$work"
 
 launch=("$install/OvataAgentConfigurator")
 if [ -n "${OVATA_E2E_WRAP:-}" ]; then

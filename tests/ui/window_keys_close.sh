@@ -16,15 +16,6 @@ enter_sandbox "$@"
 work=$scratch
 pids=()
 trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
-failures=0
-check() { # <what> <actual> <expected>
-    if [ "$2" = "$3" ]; then
-        echo "PASS: $1"
-    else
-        echo "FAIL: $1: got '$2', expected '$3'" >&2
-        failures=$((failures + 1))
-    fi
-}
 
 install=$work/opt/ovata
 mkdir -p "$install"
@@ -32,15 +23,9 @@ cp "$app" "$install/OvataAgentConfigurator"
 cp "$helper" "$install/ovata-enroll-helper"
 cp "$agent" "$install/OvataDeviceAgent"
 state=$install/OvataDeviceAgent.state
-printf '#!/bin/sh\nexec "$@"\n' >"$work/pkexec"
-chmod +x "$work/pkexec"
-mount --bind "$work/pkexec" /usr/bin/pkexec
+pass_through_pkexec "$work"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_xvfb "$work"
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work DBUS_SESSION_BUS_ADDRESS=disabled:
 openbox >"$work/openbox.log" 2>&1 &
