@@ -9,35 +9,31 @@
 #include <QFrame>
 #include <QProgressBar>
 
-#include <functional>
-
 namespace {
 
-// A widget whose busy state comes from elsewhere.
-class BusyAccessible final : public QAccessibleWidget
+// The busy indicator's bar: busy, with no value to read or change. It is
+// made anew for each busy phase, so assistive technology that caches states
+// meets it fresh; Qt's AT-SPI bridge (6.4) does not pass on a change of busy,
+// so a window that stopped being busy would stay busy in such caches.
+class BusyBarAccessible final : public QAccessibleWidget
 {
 public:
-    BusyAccessible(QWidget *widget, QAccessible::Role role, std::function<bool()> busy)
-        : QAccessibleWidget(widget, role)
-        , m_busy(std::move(busy))
+    explicit BusyBarAccessible(QWidget *bar)
+        : QAccessibleWidget(bar, QAccessible::ProgressBar)
     {}
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.busy = m_busy();
+        state.busy = true;
         return state;
     }
-
-private:
-    std::function<bool()> m_busy;
 };
 
 // Owned by the accessibility framework's cache.
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("ContentView")) {
-        auto *view = static_cast<ContentView *>(object);
-        return new BusyAccessible(view, QAccessible::Window, [view] { return view->isBusy(); });
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     }
     if (className == QLatin1String("StatusPanel")) {
         auto *panel = static_cast<StatusPanel *>(object);
@@ -50,8 +46,7 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     }
     if (className == QLatin1String("QProgressBar") &&
         qobject_cast<ProgressIndicator *>(object->parent())) {
-        return new BusyAccessible(static_cast<QWidget *>(object), QAccessible::ProgressBar,
-                                  [] { return true; });
+        return new BusyBarAccessible(static_cast<QWidget *>(object));
     }
     return nullptr;
 }

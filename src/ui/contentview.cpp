@@ -103,13 +103,6 @@ void ContentView::showEvent(QShowEvent *event)
     }
 }
 
-bool ContentView::isBusy() const
-{
-    const ConfigState::Phase phase = m_state->phase();
-    return std::holds_alternative<ConfigState::Checking>(phase) ||
-           std::holds_alternative<ConfigState::Submitting>(phase);
-}
-
 void ContentView::closeEvent(QCloseEvent *event)
 {
     if (!std::holds_alternative<ConfigState::Submitting>(m_state->phase()) || m_closeRequested) {
@@ -187,9 +180,6 @@ void ContentView::replaceContent()
     m_form = nullptr;
 
     const ConfigState::Phase phase = m_state->phase();
-    const bool wasBusy =
-        m_shownPhase && (std::holds_alternative<ConfigState::Checking>(*m_shownPhase) ||
-                         std::holds_alternative<ConfigState::Submitting>(*m_shownPhase));
     if (m_closeRequested && std::holds_alternative<ConfigState::Success>(phase)) {
         // As promised when the window was closed during the run.
         m_shownPhase = phase;
@@ -242,20 +232,15 @@ void ContentView::replaceContent()
     m_column->addWidget(m_content);
     m_content->show();
     fitHeight();
-    if (wasBusy != isBusy()) {
-        QAccessible::State busy;
-        busy.busy = true;
-        QAccessibleStateChangeEvent change(this, busy);
-        QAccessible::updateAccessibility(&change);
-    }
     // Focus moves once the new content stands, so a screen reader hears it
     // after everything the content said while it was built: the form is
     // ready for the token to be pasted; an indicator says what is under
     // way; a panel is announced with its headline and text, and Space or
     // Return acts on its default button.
-    QWidget *focus = m_form            ? static_cast<QWidget *>(m_form->tokenField())
+    auto *indicator = qobject_cast<ProgressIndicator *>(m_content);
+    QWidget *focus = m_form            ? m_form->tokenField()
                      : m_defaultButton ? static_cast<QWidget *>(m_defaultButton)
-                                       : m_content;
+                                       : indicator->bar();
     QMetaObject::invokeMethod(
         focus, [focus] { focus->setFocus(); }, Qt::QueuedConnection);
 }

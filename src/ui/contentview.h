@@ -41,8 +41,6 @@ public:
     // in the checking and saving phases).
     QWidget *content() const { return m_content; }
     QPushButton *defaultButton() const { return m_defaultButton; }
-    // Checking or saving: the window has nothing to act on.
-    bool isBusy() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

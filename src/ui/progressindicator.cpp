@@ -18,8 +18,8 @@ ProgressIndicator::ProgressIndicator(const QString &label, QWidget *parent)
     bar->setTextVisible(false);
     bar->setAccessibleName(label);
     bar->setFocusPolicy(Qt::TabFocus);
-    setFocusProxy(bar);
     layout->addWidget(bar);
+    m_bar = bar;
 
     auto *text = new QLabel(label, this);
     text->setTextFormat(Qt::PlainText);
@@ -41,7 +41,7 @@ void ProgressIndicator::setNote(const QString &note)
     m_note->setText(note);
     m_note->show();
     // Said when it appears, as the bar keeps the focus.
-    focusProxy()->setAccessibleDescription(note);
-    QAccessibleEvent changed(focusProxy(), QAccessible::DescriptionChanged);
+    m_bar->setAccessibleDescription(note);
+    QAccessibleEvent changed(m_bar, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
 }

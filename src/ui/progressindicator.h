@@ -17,7 +17,11 @@ public:
 
     void setNote(const QString &note);
     QLabel *note() const { return m_note; }
+    // What takes the focus: the bar, named by the label. (A focus proxy
+    // would report focus twice to assistive technology.)
+    QWidget *bar() const { return m_bar; }
 
 private:
+    QWidget *m_bar = nullptr;
     QLabel *m_note = nullptr;
 };
