@@ -4,10 +4,8 @@
 #include "agentpaths.h"
 #include "configureerror.h"
 #include "osascripthost.h"
-#include "ownprocess.h"
 #include "pkexechost.h"
 #include "privilegedcommand.h"
-#include "strictutf8.h"
 
 #include <QTest>
 
@@ -53,36 +51,6 @@ private Q_SLOTS:
         QFETCH(QString, bundle);
         QFETCH(QString, agent);
         QCOMPARE(AgentPaths::agentBinary(bundle), agent);
-    }
-
-    void namesTheRunningExecutable_data()
-    {
-        QTest::addColumn<QByteArray>("link");
-        QTest::addColumn<bool>("isThisFile");
-        QTest::addColumn<QString>("path"); // null: cannot be named
-        QTest::newRow("as installed") << QByteArray("/usr/lib/ovata/OvataAgentConfigurator-2")
-                                      << true << u"/usr/lib/ovata/OvataAgentConfigurator-2"_s;
-        QTest::newRow("replaced by an upgrade")
-            << QByteArray("/usr/lib/ovata/OvataAgentConfigurator (deleted)") << false
-            << u"/usr/lib/ovata/OvataAgentConfigurator"_s;
-        QTest::newRow("named so") << QByteArray("/opt/OvataAgentConfigurator (deleted)") << true
-                                  << u"/opt/OvataAgentConfigurator (deleted)"_s;
-        QTest::newRow("UTF-8 folder") << QByteArray("/opt/Gr\xc3\xbc\xc3\x9f"
-                                                    "e/x")
-                                      << true << u"/opt/Grüße/x"_s;
-        QTest::newRow("folder not UTF-8") << QByteArray("/opt/\xff/x") << true << QString();
-        QTest::newRow("replaced, not UTF-8")
-            << QByteArray("/opt/\xff/x (deleted)") << false << QString();
-    }
-    void namesTheRunningExecutable()
-    {
-        QFETCH(QByteArray, link);
-        QFETCH(bool, isThisFile);
-        QFETCH(QString, path);
-        const auto named = decodeUtf8Strictly(
-            QByteArray::fromStdString(OwnProcess::pathFromLink(link.toStdString(), isThisFile)));
-        QCOMPARE(named.has_value(), !path.isNull());
-        QCOMPARE(named.value_or(QString()), path);
     }
 
     // macOS: the scripting host's error output, worded as it always was.
@@ -208,38 +176,6 @@ private Q_SLOTS:
             u"do shell script \"'/Apps/Agent Kit/OvataDeviceAgent' --configure --token 'T' --base-url 'b\\\\c' --upn-override 'it'\\\\''s \\\"x\\\"'\" with administrator privileges"_s);
         QVERIFY(
             configureCommandLine(u"/a"_s, u"T"_s, u"U"_s, {}).endsWith(u" --upn-override ''"_s));
-    }
-
-    // The same set as the platform's white space and line breaks.
-    void trimsThePinnedSet_data()
-    {
-        QTest::addColumn<char16_t>("character");
-        QTest::addColumn<bool>("trimmed");
-        for (char16_t c :
-             {u'\t', u'\n', u'\v', u'\f', u'\r', u' ', u'\u0085', u'\u00A0', u'\u1680', u'\u2000',
-              u'\u200A', u'\u202F', u'\u205F', u'\u3000', u'\u2028', u'\u2029'}) {
-            QTest::addRow("U+%04X", c) << c << true;
-        }
-        for (char16_t c : {u'\u200B', u'\uFEFF', u'\u180E', u'\u001C', u'\u2060'}) {
-            QTest::addRow("kept U+%04X", c) << c << false;
-        }
-    }
-    void trimsThePinnedSet()
-    {
-        QFETCH(char16_t, character);
-        QFETCH(bool, trimmed);
-        const QString c(QChar{character});
-        const QString padded = c + c + u"a"_s + c + u"b"_s + c;
-        QCOMPARE(padded.trimmed(), trimmed ? u"a"_s + c + u"b"_s : padded);
-    }
-
-    void decodesErrorOutputStrictly()
-    {
-        QCOMPARE(decodeUtf8Strictly("Gr\xc3\xbc\xc3\x9f"
-                                    "e"),
-                 u"Grüße"_s);
-        QVERIFY(!decodeUtf8Strictly("bad \xff bytes"));
-        QVERIFY(!decodeUtf8Strictly("ends inside \xe2\x80"));
     }
 };
 

@@ -11,21 +11,6 @@
 
 #include <sys/resource.h>
 
-namespace TestPaths {
-QString devAgent()
-{
-    return QStringLiteral(OVATA_TEST_DEVAGENT);
-}
-QString fakePkexec()
-{
-    return QStringLiteral(OVATA_TEST_FAKE_PKEXEC);
-}
-QString enrollHelper()
-{
-    return QStringLiteral(OVATA_TEST_HELPER);
-}
-} // namespace TestPaths
-
 AgentSandbox::AgentSandbox()
 {
     QVERIFY(m_dir.isValid());
@@ -51,7 +36,7 @@ QString AgentSandbox::stateFile(const char *name) const
 void AgentSandbox::installAgent() const
 {
     // A copy, as installed: the helper runs no symbolic link.
-    QVERIFY(QFile::copy(TestPaths::devAgent(), agentPath()));
+    QVERIFY(QFile::copy(QStringLiteral(OVATA_TEST_DEVAGENT), agentPath()));
     QVERIFY(QDir().mkpath(stateFile("")));
 }
 
@@ -120,9 +105,9 @@ AgentPlatform AgentSandbox::platform() const
 {
     const QString helper = m_dir.filePath(QStringLiteral("ovata-enroll-helper"));
     if (!QFile::exists(helper)) {
-        QFile::copy(TestPaths::enrollHelper(), helper);
+        QFile::copy(QStringLiteral(OVATA_TEST_HELPER), helper);
     }
-    return platform(std::make_shared<PkexecHost>(TestPaths::fakePkexec(), helper));
+    return platform(std::make_shared<PkexecHost>(QStringLiteral(OVATA_TEST_FAKE_PKEXEC), helper));
 }
 
 long peakRssKiB()

@@ -11,13 +11,6 @@
 
 class PrivilegedHost;
 
-namespace TestPaths {
-QString devAgent();
-// Runs its arguments as they are, or answers as pkexec does (FAKE_PKEXEC_MODE).
-QString fakePkexec();
-QString enrollHelper();
-} // namespace TestPaths
-
 class AgentSandbox
 {
 public:

@@ -14,17 +14,10 @@
 class FakeAgent final : public AgentInterface
 {
 public:
-    bool hasConfig(const std::atomic_bool &cancelled) const override
+    bool hasConfig(const std::atomic_bool &) const override
     {
-        {
-            QMutexLocker lock(&m_mutex);
-            ++m_probes;
-        }
-        while (m_holdProbe && !m_release.tryAcquire(1, 10)) {
-            if (cancelled) {
-                return false;
-            }
-        }
+        QMutexLocker lock(&m_mutex);
+        ++m_probes;
         return m_configured;
     }
 
@@ -46,8 +39,7 @@ public:
     void setConfigured(bool configured) { m_configured = configured; }
     // Throws from configure.
     void setFailure(std::function<void()> failure) { m_failure = std::move(failure); }
-    // The probe, or the configure run, waits for release().
-    void holdProbe() { m_holdProbe = true; }
+    // The configure run waits for release().
     void holdConfigure() { m_holdConfigure = true; }
     void release() const { m_release.release(); }
 
@@ -64,7 +56,6 @@ public:
 
 private:
     bool m_configured = false;
-    bool m_holdProbe = false;
     bool m_holdConfigure = false;
     std::function<void()> m_failure;
     mutable QSemaphore m_release;

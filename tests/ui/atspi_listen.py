@@ -11,7 +11,9 @@
 #   enrolled, success, failure
 #            the panel around the focused default button is named by its
 #            headline and described by its text
-#   form     after "Try Again" the token field has focus
+#   form     after "Try Again" the token field has focus; the service URL
+#            field is not described by its own value; the rule below the
+#            heading is a separator
 # Throughout: no event carried a piece of the token; the token field's text
 # events carry only U+25CF; the service URL field's carry its text; one
 # object holds focus at a time.
@@ -116,6 +118,13 @@ def look(label):
     elif label == "form":
         if chain[0][:2] != ("password text", "Enrollment token"):
             failures.append("form: focus is on %r" % (chain[0],))
+        url = next((n for n in nodes if n.name == "Cloud service URL" and n.getRoleName() == "text"), None)
+        value = url.queryText().getText(0, -1) if url is not None else ""
+        if url is None or not url.description or url.description == value:
+            failures.append("form: the service URL field is described by %r, its value %r" % (
+                url and url.description, value))
+        if not any(n.getRoleName() == "separator" for n in nodes):
+            failures.append("form: the rule below the heading is no separator")
 
 
 def poll():
