@@ -102,3 +102,19 @@ pass_through_pkexec() {
     chmod +x "$1/pkexec"
     mount --bind "$1/pkexec" /usr/bin/pkexec
 }
+
+# Lays out the application, its helper and the stand-in agent in folder $1 as
+# a package does.
+install_beside_agent() { # <folder> <application> <helper> <agent>
+    mkdir -p "$1"
+    cp "$2" "$1/OvataAgentConfigurator"
+    cp "$3" "$1/ovata-enroll-helper"
+    cp "$4" "$1/OvataDeviceAgent"
+}
+
+# Ends what the script started, by the pids it kept in $pids.
+end_started() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    return 0
+}

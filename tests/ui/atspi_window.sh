@@ -17,13 +17,10 @@ require_tools Xvfb xdotool xclip dbus-daemon /usr/libexec/at-spi-bus-launcher \
 enter_sandbox "$@"
 work=$scratch
 pids=()
-trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
+trap end_started EXIT
 
 install=$work/opt/ovata
-mkdir -p "$install"
-cp "$app" "$install/OvataAgentConfigurator"
-cp "$helper" "$install/ovata-enroll-helper"
-cp "$agent" "$install/OvataDeviceAgent"
+install_beside_agent "$install" "$app" "$helper" "$agent"
 pass_through_pkexec "$work"
 
 start_xvfb "$work"
