@@ -127,7 +127,7 @@ url="https://polkit.ovata.example/p?a=1&b='2'"
 upn="jörg.o'brien@corp.example"
 configure() { # <uid> <token> <url> <upn>
     OVATA_TOKEN=$2 OVATA_URL=$3 OVATA_UPN=$4 \
-        as_user "$1" "$driver" "$install/OvataAgentConfigurator" || true
+        as_user "$1" timeout 60 "$driver" "$install/OvataAgentConfigurator" || true
 }
 result=$(configure "$yes_uid" "$token" "$url" "$upn")
 check "group member: the configure command succeeds" "$result" saved
@@ -168,7 +168,7 @@ good_line="'$install/OvataDeviceAgent' --configure --token 't' --base-url 'https
 calls_before=$(calls)
 status=0
 printf '%s' "'$work/elsewhere/OvataDeviceAgent' --configure --token 't' --base-url 'https://u' --upn-override ''" |
-    as_user "$yes_uid" /usr/bin/pkexec "$helper" >/dev/null 2>"$work/refusal" || status=$?
+    as_user "$yes_uid" timeout 30 /usr/bin/pkexec "$helper" >/dev/null 2>"$work/refusal" || status=$?
 ok=yes
 [ "$status" -eq 125 ] && [ "$(wc -l <"$work/refusal")" -eq 1 ] &&
     grep -q '^ovata-enroll-helper: refused: ' "$work/refusal" || ok=no
@@ -181,7 +181,7 @@ mkdir -m 777 "$work/userdir"
 while IFS='|' read -r what setup; do
     rm -rf "$state/config"
     status=0
-    printf '%s' "$good_line" | as_user "$yes_uid" bash -c "$setup; exec /usr/bin/pkexec --keep-cwd $helper" \
+    printf '%s' "$good_line" | as_user "$yes_uid" timeout 30 bash -c "$setup; exec /usr/bin/pkexec --keep-cwd $helper" \
         >/dev/null 2>"$work/clean.log" || status=$?
     record=$(ls "$state/calls" 2>/dev/null | tail -n 1)
     started=$(head -n 1 "$state/calls/$record" | cut -d' ' -f3-)
@@ -204,7 +204,7 @@ pids+=("$holder")
 started=$SECONDS
 status=0
 # pkexec serves no caller whose parent is process 1, as this script is here.
-as_user "$yes_uid" bash -c '/usr/bin/pkexec "$0"; exit $?' "$helper" <"$work/never" \
+as_user "$yes_uid" timeout 30 bash -c '/usr/bin/pkexec "$0"; exit $?' "$helper" <"$work/never" \
     >/dev/null 2>"$work/refusal" || status=$?
 waited=$((SECONDS - started))
 kill "$holder"

@@ -10,7 +10,8 @@
 #            the focused busy indicator says what is under way, and is busy
 #   enrolled, success, failure
 #            the panel around the focused default button is named by its
-#            headline and described by its text
+#            headline and described by its text; the error details read the
+#            whole failure message
 #   form     after "Try Again" the token field has focus; the service URL
 #            field is not described by its own value; the rule below the
 #            heading is a separator
@@ -113,6 +114,10 @@ def look(label):
     elif label in panels:
         if busy:
             failures.append("%s: still busy: %s" % (label, busy))
+        details = next((n for n in nodes if n.name == "Error details"), None)
+        if label == "failure" and (details is None or details.description != panels[label][2]):
+            failures.append("failure: the error details do not read the whole message: %r" % (
+                details and details.description))
         if panels[label] not in chain:
             failures.append("%s: no ancestor %r of the focus in %r" % (label, panels[label], chain))
     elif label == "form":
