@@ -27,9 +27,22 @@ bool isSecret(QObject *object)
     return field && field->echoMode() != QLineEdit::Normal;
 }
 
+bool isTextEvent(QAccessible::Event type)
+{
+    return type == QAccessible::TextInserted || type == QAccessible::TextRemoved ||
+           type == QAccessible::TextUpdated || type == QAccessible::TextCaretMoved ||
+           type == QAccessible::TextSelectionChanged;
+}
+
 void rewrite(QAccessibleEvent *event)
 {
     QObject *object = event->object();
+    // A field being built reports its caret before it is shown and focused;
+    // a screen reader that hears the caret first may pass the field over.
+    if (const auto *field = qobject_cast<QLineEdit *>(object);
+        field && !field->isVisible() && isTextEvent(event->type())) {
+        return;
+    }
     if (!isSecret(object)) {
         forward(event);
         return;

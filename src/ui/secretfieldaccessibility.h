@@ -2,7 +2,9 @@
 // every insertion and removal in a password field with the real characters,
 // which screen readers speak and any program on the bus can read; here each
 // character is reported as U+25CF, as GTK's password entries do, so a
-// screen-reader user still hears every keystroke.
+// screen-reader user still hears every keystroke. Text and caret events of a
+// field not yet shown are dropped: they would reach a screen reader before
+// the field's focus does.
 #pragma once
 
 #include <QString>

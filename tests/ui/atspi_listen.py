@@ -16,8 +16,8 @@
 #            field is not described by its own value; the rule below the
 #            heading is a separator
 # Throughout: no event carried a piece of the token; the token field's text
-# events carry only U+25CF; the service URL field's carry its text; one
-# object holds focus at a time.
+# events carry only U+25CF, and none of them comes before its focus; the
+# service URL field's carry its text; one object holds focus at a time.
 #   atspi_listen.py <application name> <dir> <token piece>...
 import os
 import sys
@@ -153,6 +153,11 @@ for kind, role, name, text in seen:
         failures.append("%s from %s %r carried the token: %r" % (kind, role, name, text[:40]))
     if role == "password text" and kind.startswith("object:text-changed") and set(text) - {"\u25cf"}:
         failures.append("%s from the token field carried %r" % (kind, text[:40]))
+# The token field is announced before anything moves in it.
+order = [k for k, r, n, t in seen if r == "password text"]
+if "object:text-caret-moved" in order and (
+        "focus:" not in order or order.index("object:text-caret-moved") < order.index("focus:")):
+    failures.append("the token field's caret moved before its focus: %s" % order[:6])
 bullets = sum(len(t) for k, r, n, t in seen if r == "password text" and k.startswith("object:text-changed"))
 url = "".join(t for k, r, n, t in seen if n == "Cloud service URL" and k == "object:text-changed:insert")
 print("token field: %d characters reported as U+25CF; service URL field inserts: %r" % (bullets, url[-40:]))
