@@ -21,30 +21,32 @@ HostOutcome::Outcome PkexecHost::outcomeFor(HostOutcome::Termination termination
     }
     // pkexec's own failures are 126 and 127 with its words; the agent may
     // end so too, with other words.
-    const int status = termination.bySignal ? -1 : termination.number;
+    const auto exited = [&termination](int status) {
+        return !termination.bySignal && termination.number == status;
+    };
     const QLatin1String pkexecSays("Error executing command as another user: ");
     const auto unavailable = [&](PromptUnavailable::Why why) {
         return PromptUnavailable{why, errorOutput};
     };
-    if (status == 126 && errorOutput.startsWith(pkexecSays + QLatin1String("Request dismissed"))) {
+    if (exited(126) && errorOutput.startsWith(pkexecSays + QLatin1String("Request dismissed"))) {
         return HostOutcome::PromptDismissed{};
     }
-    if (status == 127 && errorOutput.startsWith(pkexecSays + QLatin1String("Not authorized"))) {
+    if (exited(127) && errorOutput.startsWith(pkexecSays + QLatin1String("Not authorized"))) {
         return HostOutcome::NotAuthorized{};
     }
-    if (status == 127 &&
+    if (exited(127) &&
         (errorOutput.startsWith(pkexecSays + QLatin1String("No authentication agent found")) ||
          errorOutput.startsWith(QLatin1String("Error creating textual authentication agent")))) {
         return unavailable(PromptUnavailable::Why::NoAuthenticationAgent);
     }
-    if (status == 127 && errorOutput.startsWith(QLatin1String("Error getting authority"))) {
+    if (exited(127) && errorOutput.startsWith(QLatin1String("Error getting authority"))) {
         return unavailable(PromptUnavailable::Why::PolkitUnreachable);
     }
-    if (status == 127 && errorOutput.startsWith(QLatin1String("pkexec must be setuid root"))) {
+    if (exited(127) && errorOutput.startsWith(QLatin1String("pkexec must be setuid root"))) {
         return unavailable(PromptUnavailable::Why::PkexecNotSetuid);
     }
     const QLatin1String refusal = AgentContract::latin1(AgentContract::refusalPrefix);
-    if (status == AgentContract::refusedStatus && errorOutput.startsWith(refusal) &&
+    if (exited(AgentContract::refusedStatus) && errorOutput.startsWith(refusal) &&
         !errorOutput.contains(u'\n')) {
         return PromptUnavailable{PromptUnavailable::Why::HelperRefused,
                                  errorOutput.mid(refusal.size())};

@@ -7,7 +7,6 @@
 #include "statuspanel.h"
 #include "textstyles.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
