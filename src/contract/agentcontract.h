@@ -3,7 +3,10 @@
 // helper shares this header and links no Qt.
 #pragma once
 
+#include "contractlimits.h"
+
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace AgentContract {
@@ -13,6 +16,13 @@ inline constexpr std::string_view agentStem = "OvataDeviceAgent";
 // The application's own name; a bundle named after it plus a suffix drives
 // the agent with the same suffix.
 inline constexpr std::string_view applicationPrefix = "OvataAgentConfigurator";
+
+// The naming rule both sides apply to a file name (no folder): the text
+// after applicationPrefix in the name without its last extension (a leading
+// dot starts no extension), so "OvataAgentConfigurator-2.app" and
+// "OvataAgentConfigurator-2" give "-2" and "OvataAgentConfigurator.bak" gives
+// "". Nothing when the name does not start with applicationPrefix.
+std::optional<std::string_view> instanceSuffix(std::string_view applicationName);
 
 inline constexpr std::string_view hasConfigFlag = "--has-config";
 // The configure command's flags, in their order; each but the first is
@@ -29,16 +39,6 @@ inline constexpr std::string_view defaultCloudServiceUrl = "https://cloud.ovata.
 // The root helper that runs the configure command on Linux, beside the
 // application.
 inline constexpr std::string_view helperName = "ovata-enroll-helper";
-
-// The longest configure command line. On Linux the agent receives its values
-// as arguments, and the system takes no longer one than 128 KiB with its
-// terminating NUL; the helper reads no more than this.
-#ifdef __APPLE__
-// Bounded by the whole argument space (1 MiB); the script doubles backslashes.
-inline constexpr std::size_t maxCommandLineBytes = 256 * 1024;
-#else
-inline constexpr std::size_t maxCommandLineBytes = 128 * 1024 - 1;
-#endif
 
 // The helper's exit status and the start of its one line when it refuses.
 inline constexpr int refusedStatus = 125;
