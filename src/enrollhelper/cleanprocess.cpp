@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -118,24 +119,35 @@ void restoreLimits(const std::vector<Limit> &limits)
     }
 }
 
-bool prepare(std::string &error)
+std::optional<std::string> prepare()
 {
+    // A child is never a group leader, so this fails only in the leader
+    // of a session already, which is clean of the caller's terminal too.
+    if (setsid() < 0 && getsid(0) != getpid()) {
+        return std::string("cannot start a session: ") + std::strerror(errno);
+    }
+    for (int number = 1; number < NSIG; ++number) {
+        std::signal(number, SIG_DFL); // fails only for KILL, STOP and the unused
+    }
+    sigset_t none;
+    sigemptyset(&none);
+    if (sigprocmask(SIG_SETMASK, &none, nullptr) != 0) {
+        return std::string("cannot unblock signals: ") + std::strerror(errno);
+    }
     const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
     if (devNull < 0 || dup2(devNull, STDIN_FILENO) < 0) {
-        error = std::string("cannot open /dev/null: ") + std::strerror(errno);
-        return false;
+        return std::string("cannot open /dev/null: ") + std::strerror(errno);
     }
     closeDescriptorsAbove2();
     umask(022);
     if (chdir("/") != 0) {
-        error = std::string("cannot change to /: ") + std::strerror(errno);
-        return false;
+        return std::string("cannot change to /: ") + std::strerror(errno);
     }
     std::ifstream system("/proc/1/limits");
     std::stringstream text;
     text << system.rdbuf();
     restoreLimits(limitsFromProcText(text.str()));
-    return true;
+    return std::nullopt;
 }
 
 } // namespace CleanProcess

@@ -3,9 +3,11 @@
 // descriptors at or above the caller's soft descriptor limit, and with
 // --keep-cwd the working folder; a user allowed to enroll could otherwise
 // make the root agent fail half-way (a file size limit of 0) or hand it
-// files of their choosing.
+// files of their choosing, or an agent that cannot be stopped (an ignored or
+// blocked SIGTERM).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +30,10 @@ std::vector<Limit> limitsFromProcText(std::string_view text);
 // cannot be raised (no CAP_SYS_RESOURCE), the soft limit rises to the hard.
 void restoreLimits(const std::vector<Limit> &limits);
 
-// Standard input from /dev/null, no descriptor above 2, umask 022, working
-// folder /, and the limits of process 1. False, with the reason, when the
-// process cannot be made so.
-bool prepare(std::string &error);
+// A session of its own (out of the caller's terminal's foreground group),
+// every signal at its default and none blocked, standard input from
+// /dev/null, no descriptor above 2, umask 022, working folder /, and the
+// limits of process 1. The reason when the process cannot be made so.
+[[nodiscard]] std::optional<std::string> prepare();
 
 } // namespace CleanProcess

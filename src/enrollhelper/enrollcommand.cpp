@@ -4,9 +4,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <optional>
+#include <memory>
 
+#include <dirent.h>
 #include <sys/stat.h>
+
+using Reason = Refusal::Reason;
 
 namespace {
 
@@ -46,11 +49,6 @@ bool takeLiteral(std::string_view &line, std::string_view literal)
     return true;
 }
 
-EnrollCommand::Refused refused(std::string reason)
-{
-    return {std::move(reason)};
-}
-
 bool writableByOthers(const struct stat &info)
 {
     return (info.st_mode & (S_IWGRP | S_IWOTH)) != 0;
@@ -61,10 +59,93 @@ bool trustedOwner(const struct stat &info, uid_t owner)
     return info.st_uid == 0 || info.st_uid == owner;
 }
 
-std::string parentOf(const std::string &path)
+std::string_view nameOf(std::string_view path)
 {
-    const std::size_t slash = path.rfind('/');
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
+    return path.substr(path.rfind('/') + 1); // npos + 1 == 0
+}
+
+Refusal examineFailed(const std::string &path)
+{
+    return {Reason::CannotExamine, path, std::strerror(errno)};
+}
+
+// The file itself: what an installer puts there and nobody else can change.
+std::optional<Refusal> untrustedFile(const std::string &path, uid_t owner)
+{
+    struct stat info
+    {};
+    if (lstat(path.c_str(), &info) != 0) {
+        return examineFailed(path);
+    }
+    if (S_ISLNK(info.st_mode)) {
+        return Refusal{Reason::SymbolicLink, path};
+    }
+    if (!S_ISREG(info.st_mode) || (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0) {
+        return Refusal{Reason::NotExecutableFile, path};
+    }
+    if (info.st_uid != owner) {
+        return Refusal{Reason::WrongOwner, path, std::to_string(info.st_uid)};
+    }
+    if (writableByOthers(info)) {
+        return Refusal{Reason::WritableByOthers, path};
+    }
+    return std::nullopt;
+}
+
+// From the root down: nobody else may rename or replace anything on the way.
+// A folder others may write to is refused before what lies below it, so each
+// clause decides on its own.
+std::optional<Refusal> untrustedFolders(const std::string &path, uid_t owner)
+{
+    std::vector<std::string> chain{path};
+    while (chain.back() != "/") {
+        chain.emplace_back(EnrollCommand::folderOf(chain.back()));
+    }
+    for (std::size_t i = chain.size() - 1; i > 0; --i) {
+        const std::string &folder = chain[i];
+        const std::string &entry = chain[i - 1];
+        struct stat info
+        {};
+        struct stat entryInfo
+        {};
+        if (lstat(folder.c_str(), &info) != 0) {
+            return examineFailed(folder);
+        }
+        if (!S_ISDIR(info.st_mode)) {
+            return Refusal{Reason::NotAFolder, folder};
+        }
+        if (!trustedOwner(info, owner)) {
+            return Refusal{Reason::FolderWrongOwner, folder, std::to_string(info.st_uid)};
+        }
+        if (lstat(entry.c_str(), &entryInfo) != 0) {
+            return examineFailed(entry);
+        }
+        if (writableByOthers(info) &&
+            ((info.st_mode & S_ISVTX) == 0 || !trustedOwner(entryInfo, owner))) {
+            return Refusal{Reason::FolderLetsOthersReplace, folder, entry};
+        }
+    }
+    return std::nullopt;
+}
+
+// A configurator beside the agent that drives exactly it, and is as
+// trustworthy as the agent.
+bool hasConfigurator(const std::string &agentPath, uid_t owner)
+{
+    const std::string folder(EnrollCommand::folderOf(agentPath));
+    const std::string_view suffix = nameOf(agentPath).substr(AgentContract::agentStem.size());
+    const std::unique_ptr<DIR, int (*)(DIR *)> entries(opendir(folder.c_str()), closedir);
+    if (!entries) {
+        return false;
+    }
+    while (const dirent *entry = readdir(entries.get())) {
+        const std::string_view name = entry->d_name;
+        if (AgentContract::instanceSuffix(name) == suffix &&
+            !untrustedFile(folder + '/' + std::string(name), owner)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -83,19 +164,27 @@ std::vector<std::string> Accepted::arguments() const
             values[2]};
 }
 
+std::string_view folderOf(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) {
+        return {};
+    }
+    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
 Verdict parse(std::string_view line, std::string_view helperDirectory)
 {
     if (line.size() > AgentContract::maxCommandLineBytes) {
-        return refused("the command line is longer than " +
-                       std::to_string(AgentContract::maxCommandLineBytes) + " bytes");
+        return Refusal{Reason::LineTooLong};
     }
     if (line.find('\0') != std::string_view::npos) {
-        return refused("the command line holds a NUL byte");
+        return Refusal{Reason::NulByte};
     }
     Accepted accepted;
     const auto agentPath = takeQuotedWord(line);
     if (!agentPath) {
-        return refused("the command line does not start with the agent's quoted path");
+        return Refusal{Reason::NoQuotedPath};
     }
     accepted.agentPath = *agentPath;
     constexpr std::array<std::string_view, 4> flags{
@@ -104,82 +193,48 @@ Verdict parse(std::string_view line, std::string_view helperDirectory)
     for (std::size_t n = 0; n < flags.size(); ++n) {
         if (!takeLiteral(line, " ") || !takeLiteral(line, flags[n])) {
             // The path is word 1, --configure word 2, then a flag and its value each.
-            return refused("expected " + std::string(flags[n]) + " as word " +
-                           std::to_string(n == 0 ? 2 : 2 * n + 1));
+            return Refusal{Reason::ExpectedFlag, std::string(flags[n]),
+                           std::to_string(n == 0 ? 2 : 2 * n + 1)};
         }
         if (n == 0) {
             continue; // --configure takes no value
         }
         std::optional<std::string> value;
         if (!takeLiteral(line, " ") || !(value = takeQuotedWord(line))) {
-            return refused("expected one single-quoted value after " + std::string(flags[n]));
+            return Refusal{Reason::ExpectedValue, std::string(flags[n])};
         }
         accepted.values[n - 1] = std::move(*value);
     }
     if (!line.empty()) {
-        return refused("unexpected text after the last word");
+        return Refusal{Reason::TrailingText};
     }
-
-    const std::size_t slash = accepted.agentPath.rfind('/');
-    const std::string_view path(accepted.agentPath);
-    const std::string_view directory =
-        slash == std::string::npos ? std::string_view() : path.substr(0, slash);
-    const std::string_view name = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    if (helperDirectory.empty() || directory != helperDirectory ||
-        name.substr(0, AgentContract::agentStem.size()) != AgentContract::agentStem) {
-        return refused("the program is not an " + std::string(AgentContract::agentStem) + " in " +
-                       (helperDirectory.empty() ? std::string("the helper's own folder")
-                                                : std::string(helperDirectory)));
+    if (helperDirectory.empty() || folderOf(accepted.agentPath) != helperDirectory ||
+        nameOf(accepted.agentPath).substr(0, AgentContract::agentStem.size()) !=
+            AgentContract::agentStem) {
+        return Refusal{Reason::NotAnAgentHere, std::string(helperDirectory)};
     }
     return accepted;
 }
 
-std::optional<Refused> untrustedAgent(const std::string &agentPath, uid_t owner)
+std::optional<Refusal> untrustedAgent(const std::string &agentPath, uid_t owner)
 {
-    struct stat info
-    {};
-    if (lstat(agentPath.c_str(), &info) != 0) {
-        return refused(agentPath + " cannot be examined: " + std::strerror(errno));
+    if (agentPath.empty() || agentPath.front() != '/') {
+        return Refusal{Reason::NotAbsolute, agentPath};
     }
-    if (S_ISLNK(info.st_mode)) {
-        return refused(agentPath + " is a symbolic link");
+    if (auto refusal = untrustedFile(agentPath, owner)) {
+        return refusal;
     }
-    if (!S_ISREG(info.st_mode) || (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0) {
-        return refused(agentPath + " is not an executable file");
+    if (!hasConfigurator(agentPath, owner)) {
+        return Refusal{Reason::NoConfiguratorBeside, agentPath};
     }
-    if (info.st_uid != owner) {
-        return refused(agentPath + " is owned by user " + std::to_string(info.st_uid) +
-                       ", not by the helper's owner " + std::to_string(owner));
-    }
-    if (writableByOthers(info)) {
-        return refused(agentPath + " may be changed by users other than its owner");
-    }
-    // Up to the root: nobody else may rename or replace anything on the way.
-    std::string entry = agentPath;
-    struct stat entryInfo = info;
-    do {
-        const std::string folder = parentOf(entry);
-        if (lstat(folder.c_str(), &info) != 0) {
-            return refused(folder + " cannot be examined: " + std::strerror(errno));
-        }
-        if (!S_ISDIR(info.st_mode)) {
-            return refused(folder + " is not a folder");
-        }
-        if (!trustedOwner(info, owner)) {
-            return refused(folder + " is owned by user " + std::to_string(info.st_uid));
-        }
-        if (writableByOthers(info) &&
-            ((info.st_mode & S_ISVTX) == 0 || !trustedOwner(entryInfo, owner))) {
-            return refused(folder + " lets other users replace " + entry);
-        }
-        entry = folder;
-        entryInfo = info;
-    } while (entry != "/");
-    return std::nullopt;
+    return untrustedFolders(agentPath, owner);
 }
 
 Verdict check(std::string_view line, std::string_view helperDirectory, uid_t trustedOwner)
 {
+    if (helperDirectory.empty() || helperDirectory.front() != '/') {
+        return Refusal{Reason::NotAbsolute, std::string(helperDirectory)};
+    }
     Verdict verdict = parse(line, helperDirectory);
     if (const auto *accepted = std::get_if<Accepted>(&verdict)) {
         if (auto refusal = untrustedAgent(accepted->agentPath, trustedOwner)) {

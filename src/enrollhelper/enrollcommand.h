@@ -1,8 +1,11 @@
 // The one command the root helper runs: the agent's configure command exactly
-// as the application writes it, for an agent that only the helper's own
-// installer could have put there. Anything else is refused, so a polkit grant
-// for the helper grants enrollment and nothing more.
+// as the application writes it, for the agent of a configurator beside it,
+// both such that only the helper's own installer could have put them there.
+// Anything else is refused, so a polkit grant for the helper grants
+// enrollment and nothing more.
 #pragma once
+
+#include "refusal.h"
 
 #include <array>
 #include <optional>
@@ -24,30 +27,35 @@ struct Accepted
     // The agent's argument list: its path, then the seven words.
     std::vector<std::string> arguments() const;
 };
-// Why the line was refused, in words for the user.
-struct Refused
-{
-    std::string reason;
-};
-using Verdict = std::variant<Accepted, Refused>;
+using Verdict = std::variant<Accepted, Refusal>;
+
+// The folder part of an absolute or relative path ("/" for "/x", "" for "x").
+std::string_view folderOf(std::string_view path);
 
 // The words alone: the single-quoted path of a file named "OvataDeviceAgent"
-// plus a suffix without "/" in helperDirectory, then --configure, --token,
-// --base-url and --upn-override, each but the first followed by one
-// single-quoted word (every ' inside written as '\''), all joined by single
-// blanks. Looks at nothing on disk.
-Verdict parse(std::string_view line, std::string_view helperDirectory);
+// plus a suffix in helperDirectory, then --configure, --token, --base-url and
+// --upn-override, each but the first followed by one single-quoted word
+// (every ' inside written as '\''), all joined by single blanks. Looks at
+// nothing on disk.
+[[nodiscard]] Verdict parse(std::string_view line, std::string_view helperDirectory);
 
 // Whether only the trusted owner (the owner of the helper's own file) or
-// root could have put the agent there: it is no symbolic link, but a regular
-// executable file owned by trustedOwner and writable by nobody else, and its
-// folder and every folder above it are owned by root or trustedOwner and
-// writable by nobody else, except a sticky folder (such as /tmp) whose entry
-// on the path is owned by root or trustedOwner. Nothing when it is trusted.
-std::optional<Refused> untrustedAgent(const std::string &agentPath, uid_t trustedOwner);
+// root could have put the agent there, and whether it is the agent of a
+// configurator beside it:
+// - the agent's path is absolute;
+// - the agent and a configurator beside it that the naming rule maps to the
+//   agent's name are each no symbolic link, but a regular executable file
+//   owned by trustedOwner and writable by nobody else;
+// - their folder and every folder above it are owned by root or trustedOwner
+//   and writable by nobody else, except a sticky folder (such as /tmp) whose
+//   entry on the path is owned by root or trustedOwner.
+// Nothing when it is trusted.
+[[nodiscard]] std::optional<Refusal> untrustedAgent(const std::string &agentPath,
+                                                    uid_t trustedOwner);
 
-// parse, then untrustedAgent. An empty helperDirectory (the helper's own
-// folder could not be read) is a refusal.
-Verdict check(std::string_view line, std::string_view helperDirectory, uid_t trustedOwner);
+// parse, then untrustedAgent. A helperDirectory that is not absolute (the
+// helper's own folder could not be read) is a refusal.
+[[nodiscard]] Verdict check(std::string_view line, std::string_view helperDirectory,
+                            uid_t trustedOwner);
 
 } // namespace EnrollCommand

@@ -162,7 +162,9 @@ private Q_SLOTS:
         QCOMPARE(sandbox.calls().size(), agentRuns ? 1 : 0);
         if (agentRuns) {
             // Started by the helper itself, clean, whatever this process holds.
-            QCOMPARE(sandbox.calls().first().process, "umask=0022 fds=0,1,2 fsize=unlimited cwd=/");
+            QCOMPARE(sandbox.calls().first().process,
+                     "umask=0022 fds=0,1,2 fsize=unlimited cwd=/ sigblk=0000000000000000 "
+                     "sigign=0000000000000000 session=own");
         }
     }
 

@@ -1,7 +1,6 @@
-// What the root helper accepts and whom it trusts, run as any user: the
-// trusted owner is a parameter, so the files a test makes stand for root's.
-#include "agentcontract.h"
-#include "cleanprocess.h"
+// What the root helper accepts and whom it trusts. The trusted owner is a
+// parameter, so the files a test makes stand for root's; rows that need
+// another user's files run as root.
 #include "enrollcommand.h"
 #include "privilegedcommand.h"
 
@@ -15,43 +14,31 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using Reason = Refusal::Reason;
+using MaybeReason = std::optional<Reason>;
+Q_DECLARE_METATYPE(MaybeReason)
 
 namespace {
 
 const QString okTail = u" --configure --token 't' --base-url 'u' --upn-override ''"_s;
+constexpr uid_t anotherUser = 61234;
 
-// dir/install holds the helper's folder with an agent in it.
-struct Install
+std::string local(const QString &path)
 {
-    Install()
-    {
-        QDir(dir.path()).mkpath(u"install"_s);
-        folder = dir.filePath(u"install"_s);
-        agent = folder + u"/OvataDeviceAgent"_s;
-        write(agent, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                         QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    }
-    static void write(const QString &path, QFile::Permissions permissions)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.setPermissions(permissions));
-    }
-    QString line(const QString &path) const { return u"'"_s + path + u"'"_s + okTail; }
-
-    QTemporaryDir dir;
-    QString folder;
-    QString agent;
-};
-
-EnrollCommand::Verdict check(const QString &line, const QString &folder, uid_t owner = getuid())
-{
-    return EnrollCommand::check(line.toUtf8().toStdString(), folder.toUtf8().toStdString(), owner);
+    return QFile::encodeName(path).toStdString();
 }
 
-QString refusal(const EnrollCommand::Verdict &verdict)
+MaybeReason reasonOf(const EnrollCommand::Verdict &verdict)
 {
-    const auto *refused = std::get_if<EnrollCommand::Refused>(&verdict);
-    return refused ? QString::fromStdString(refused->reason) : QString();
+    const auto *refusal = std::get_if<Refusal>(&verdict);
+    return refusal ? MaybeReason(refusal->reason) : std::nullopt;
+}
+
+void make(const QString &path, mode_t mode = 0755)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(chmod(local(path).c_str(), mode), 0);
 }
 
 } // namespace
@@ -97,130 +84,165 @@ private Q_SLOTS:
     void refusesAnyOtherLine_data()
     {
         QTest::addColumn<QString>("line"); // DIR: the helper's folder
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<Reason>("reason");
         const QString agent = u"'DIR/OvataDeviceAgent'"_s;
-        QTest::newRow("not quoted") << u"DIR/OvataDeviceAgent"_s + okTail << u"quoted path"_s;
-        QTest::newRow("a shell") << u"'/bin/sh' -c 'id'"_s << u"expected --configure"_s;
+        QTest::newRow("not quoted") << u"DIR/OvataDeviceAgent"_s + okTail << Reason::NoQuotedPath;
+        QTest::newRow("a shell") << u"'/bin/sh' -c 'id'"_s << Reason::ExpectedFlag;
         QTest::newRow("a shell with our words")
-            << u"'/bin/sh'"_s + okTail << u"is not an OvataDeviceAgent in"_s;
+            << u"'/bin/sh'"_s + okTail << Reason::NotAnAgentHere;
         QTest::newRow("another folder")
-            << u"'/tmp/OvataDeviceAgent'"_s + okTail << u"is not an OvataDeviceAgent in"_s;
+            << u"'/tmp/OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
         QTest::newRow("a folder below")
-            << u"'DIR/x/OvataDeviceAgent'"_s + okTail << u"is not an OvataDeviceAgent in"_s;
+            << u"'DIR/x/OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
+        QTest::newRow("a folder above")
+            << u"'DIR/../OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
         QTest::newRow("another program beside it")
-            << u"'DIR/ovata-enroll-helper'"_s + okTail << u"is not an OvataDeviceAgent in"_s;
-        QTest::newRow("an extra word") << agent + okTail + u" ; id"_s << u"unexpected text"_s;
+            << u"'DIR/ovata-enroll-helper'"_s + okTail << Reason::NotAnAgentHere;
+        QTest::newRow("an extra word") << agent + okTail + u" ; id"_s << Reason::TrailingText;
         QTest::newRow("a missing word")
-            << agent + u" --configure --token 't' --base-url 'u'"_s << u"--upn-override"_s;
+            << agent + u" --configure --token 't' --base-url 'u'"_s << Reason::ExpectedFlag;
         QTest::newRow("flags out of order")
             << agent + u" --configure --base-url 'u' --token 't' --upn-override ''"_s
-            << u"expected --token as word 3"_s;
+            << Reason::ExpectedFlag;
         QTest::newRow("an unquoted ;")
             << agent + u" --configure --token 't';id;'' --base-url 'u' --upn-override ''"_s
-            << u"expected --base-url"_s;
+            << Reason::ExpectedFlag;
         QTest::newRow("an unquoted $(…)")
             << agent + u" --configure --token $(id) --base-url 'u' --upn-override ''"_s
-            << u"single-quoted value after --token"_s;
+            << Reason::ExpectedValue;
+        QTest::newRow("an open quote")
+            << agent + u" --configure --token 't"_s << Reason::ExpectedValue;
         QTest::newRow("two blanks")
-            << agent + u"  --configure"_s + okTail.mid(12) << u"expected --configure"_s;
-        QTest::newRow("NUL") << u"'DIR/OvataDeviceAgent\0'"_s + okTail << u"NUL"_s;
+            << agent + u"  --configure"_s + okTail.mid(12) << Reason::ExpectedFlag;
+        QTest::newRow("NUL") << u"'DIR/OvataDeviceAgent\0'"_s + okTail << Reason::NulByte;
         QTest::newRow("over the bound")
             << agent + u" --configure --token '"_s + QString(200000, u't') +
                    u"' --base-url 'u' --upn-override ''"_s
-            << u"longer than 131071 bytes"_s;
+            << Reason::LineTooLong;
     }
     void refusesAnyOtherLine()
     {
         QFETCH(QString, line);
-        QFETCH(QString, reason);
-        Install install;
-        line.replace(u"DIR"_s, install.folder);
-        const QString why = refusal(check(line, install.folder));
-        QVERIFY2(why.contains(reason), qPrintable(why));
-        // Without its own folder the helper trusts nothing.
-        QVERIFY(!refusal(check(install.line(install.agent), QString())).isEmpty());
+        QFETCH(Reason, reason);
+        line.replace(u"DIR"_s, u"/opt/ovata"_s);
+        QCOMPARE(reasonOf(EnrollCommand::parse(line.toStdString(), "/opt/ovata")), reason);
     }
 
+    // One row a clause: deleting any clause of the rule fails its row.
     void runsOnlyWhatItsInstallerCouldChange_data()
     {
         QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("reason"); // empty: accepted
-        QTest::newRow("as installed") << u"none"_s << QString();
-        QTest::newRow("a symlink to elsewhere") << u"link-out"_s << u"is a symbolic link"_s;
-        QTest::newRow("a symlink within the folder") << u"link-in"_s << u"is a symbolic link"_s;
-        QTest::newRow("owned by another user") << u"other-owner"_s << u"is owned by user"_s;
-        QTest::newRow("group-writable agent") << u"agent-g+w"_s << u"other than its owner"_s;
-        QTest::newRow("other-writable agent") << u"agent-o+w"_s << u"other than its owner"_s;
-        QTest::newRow("not executable") << u"agent-x"_s << u"not an executable file"_s;
-        QTest::newRow("missing") << u"agent-gone"_s << u"cannot be examined"_s;
-        QTest::newRow("other-writable folder") << u"folder-o+w"_s << u"lets other users replace"_s;
-        QTest::newRow("group-writable folder above")
-            << u"above-g+w"_s << u"lets other users replace"_s;
-        QTest::newRow("sticky folder above, our entry") << u"above-sticky"_s << QString();
+        QTest::addColumn<QString>("agentName");
+        QTest::addColumn<MaybeReason>("reason"); // nothing: accepted
+        const QString agent = u"OvataDeviceAgent"_s;
+        const auto row = [](const char *name, const char *setup, const QString &agentName,
+                            MaybeReason reason) {
+            QTest::newRow(name) << QString::fromLatin1(setup) << agentName << reason;
+        };
+        row("as installed", "", agent, {});
+        row("a relative helper folder", "relative", agent, Reason::NotAbsolute);
+        row("a symlink to elsewhere", "link-out", agent, Reason::SymbolicLink);
+        row("a symlink within the folder", "link-in", agent, Reason::SymbolicLink);
+        row("not a regular file", "agent-dir", agent, Reason::NotExecutableFile);
+        row("not executable", "agent-0644", agent, Reason::NotExecutableFile);
+        row("missing", "agent-gone", agent, Reason::CannotExamine);
+        row("owned by another user", "agent-other", agent, Reason::WrongOwner);
+        row("group-writable agent", "agent-0775", agent, Reason::WritableByOthers);
+        row("other-writable agent", "agent-0757", agent, Reason::WritableByOthers);
+        row("a second instance", "+OvataAgentConfigurator-2 +OvataDeviceAgent-2",
+            u"OvataDeviceAgent-2"_s, {});
+        row("an instance without its configurator", "+OvataDeviceAgent-2", u"OvataDeviceAgent-2"_s,
+            Reason::NoConfiguratorBeside);
+        row("no configurator at all", "app-gone", agent, Reason::NoConfiguratorBeside);
+        row("a configurator that is a symlink", "app-link", agent, Reason::NoConfiguratorBeside);
+        row("a writable configurator", "app-0777", agent, Reason::NoConfiguratorBeside);
+        row("a configurator of another user", "app-other", agent, Reason::NoConfiguratorBeside);
+        row("a configurator kept as .bak drives the plain agent", "app-bak", agent, {});
+        row("uninstaller", "+OvataAgentConfiguratorUninstall? +OvataDeviceAgentUninstall",
+            u"OvataDeviceAgentUninstall"_s, Reason::NoConfiguratorBeside);
+        row("a package's unpacked copy",
+            "+OvataAgentConfigurator.dpkg-new +OvataDeviceAgent.dpkg-new",
+            u"OvataDeviceAgent.dpkg-new"_s, Reason::NoConfiguratorBeside);
+        row("a backup", "+OvataAgentConfigurator.bak +OvataDeviceAgent.bak",
+            u"OvataDeviceAgent.bak"_s, Reason::NoConfiguratorBeside);
+        row("a symlinked folder on the way", "folder-link", agent, Reason::NotAFolder);
+        row("a folder of another user", "folder-other", agent, Reason::FolderWrongOwner);
+        row("an other-writable folder", "folder-0757", agent, Reason::FolderLetsOthersReplace);
+        row("a group-writable folder above", "above-0775", agent, Reason::FolderLetsOthersReplace);
+        row("a sticky folder above, our entry", "above-1777", agent, {});
+        row("a sticky folder above, another user's entry", "above-1777 entry-other", agent,
+            Reason::FolderLetsOthersReplace);
     }
     void runsOnlyWhatItsInstallerCouldChange()
     {
         QFETCH(QString, setup);
-        QFETCH(QString, reason);
-        Install install;
-        QString agent = install.agent;
-        uid_t owner = getuid();
-        QFile file(agent);
-        const auto permissions = file.permissions();
-        if (setup == u"link-out"_s || setup == u"link-in"_s) {
-            const QString target =
-                setup == u"link-in"_s ? install.folder + u"/real"_s : install.dir.filePath(u"x"_s);
-            QVERIFY(file.rename(target));
-            agent = install.folder + u"/OvataDeviceAgent-2"_s;
-            QVERIFY(QFile::link(target, agent));
-        } else if (setup == u"other-owner"_s) {
-            owner = getuid() + 1;
-        } else if (setup == u"agent-g+w"_s) {
-            QVERIFY(file.setPermissions(permissions | QFile::WriteGroup));
-        } else if (setup == u"agent-o+w"_s) {
-            QVERIFY(file.setPermissions(permissions | QFile::WriteOther));
-        } else if (setup == u"agent-x"_s) {
-            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-        } else if (setup == u"agent-gone"_s) {
-            QVERIFY(file.remove());
-        } else if (setup == u"folder-o+w"_s) {
-            QVERIFY(QFile(install.folder)
-                        .setPermissions(QFile::permissions(install.folder) | QFile::WriteOther |
-                                        QFile::ExeOther));
-        } else if (setup.startsWith(u"above-"_s)) {
-            // install/ moves into a shared folder, as into /tmp.
-            const QString shared = install.dir.filePath(u"shared"_s);
-            QVERIFY(QDir().mkdir(shared));
-            QVERIFY(QDir().rename(install.folder, shared + u"/install"_s));
-            install.folder = shared + u"/install"_s;
-            agent = install.folder + u"/OvataDeviceAgent"_s;
-            const mode_t mode = setup == u"above-sticky"_s ? 01777 : 0775;
-            QCOMPARE(chmod(shared.toUtf8().constData(), mode), 0);
+        QFETCH(QString, agentName);
+        QFETCH(MaybeReason, reason);
+        if (setup.contains(u"other"_s) && getuid() != 0) {
+            QSKIP("giving files to another user needs root");
         }
-        const QString why = refusal(check(install.line(agent), install.folder, owner));
-        QVERIFY2(reason.isEmpty() ? why.isEmpty() : why.contains(reason), qPrintable(why));
+        // top/shared/install holds the configurator and the agent.
+        QTemporaryDir top;
+        const QString shared = top.filePath(u"shared"_s);
+        QString folder = shared + u"/install"_s;
+        QVERIFY(QDir().mkpath(folder));
+        make(folder + u"/OvataAgentConfigurator"_s);
+        make(folder + u"/OvataDeviceAgent"_s);
+        const QString app = folder + u"/OvataAgentConfigurator"_s;
+        const QString plain = folder + u"/OvataDeviceAgent"_s;
+        const auto mode = [](const QString &path, const QString &word) {
+            QCOMPARE(chmod(local(path).c_str(), mode_t(word.toUInt(nullptr, 8))), 0);
+        };
+        const auto give = [](const QString &path) {
+            QCOMPARE(lchown(local(path).c_str(), anotherUser, anotherUser), 0);
+        };
+        for (const QString &step : setup.split(u' ', Qt::SkipEmptyParts)) {
+            const QString what = step.section(u'-', 1);
+            if (step.startsWith(u'+')) {
+                make(folder + u'/' + step.mid(1).remove(u'?'), step.endsWith(u'?') ? 0644 : 0755);
+            } else if (step == u"link-out"_s || step == u"link-in"_s) {
+                const QString target =
+                    step == u"link-in"_s ? folder + u"/real"_s : top.filePath(u"x"_s);
+                QVERIFY(QFile::rename(plain, target) && QFile::link(target, plain));
+            } else if (step == u"agent-dir"_s) {
+                QVERIFY(QFile::remove(plain) && QDir().mkdir(plain));
+            } else if (step == u"agent-gone"_s) {
+                QVERIFY(QFile::remove(plain));
+            } else if (step.startsWith(u"agent-"_s)) {
+                what == u"other"_s ? give(plain) : mode(plain, what);
+            } else if (step == u"app-gone"_s) {
+                QVERIFY(QFile::remove(app));
+            } else if (step == u"app-link"_s) {
+                QVERIFY(QFile::rename(app, folder + u"/real"_s) &&
+                        QFile::link(folder + u"/real"_s, app));
+            } else if (step == u"app-bak"_s) {
+                QVERIFY(QFile::rename(app, app + u".bak"_s));
+            } else if (step.startsWith(u"app-"_s)) {
+                what == u"other"_s ? give(app) : mode(app, what);
+            } else if (step == u"folder-link"_s) {
+                QVERIFY(QFile::rename(shared, top.filePath(u"real"_s)) &&
+                        QFile::link(top.filePath(u"real"_s), shared));
+            } else if (step.startsWith(u"folder-"_s)) {
+                what == u"other"_s ? give(folder) : mode(folder, what);
+            } else if (step.startsWith(u"above-"_s)) {
+                mode(shared, what);
+            } else if (step == u"entry-other"_s) {
+                give(folder);
+            } else if (step != u"relative"_s) {
+                QFAIL(qPrintable(step));
+            }
+        }
+        const QString line = u"'"_s + folder + u'/' + agentName + u"'"_s + okTail;
+        const std::string helperFolder = setup == u"relative"_s ? "install" : local(folder);
+        QCOMPARE(reasonOf(EnrollCommand::check(line.toStdString(), helperFolder, getuid())),
+                 reason);
     }
 
-    void readsTheSystemsLimits()
+    void endsForEveryPath()
     {
-        const auto limits = CleanProcess::limitsFromProcText(
-            "Limit                     Soft Limit           Hard Limit           Units     \n"
-            "Max cpu time              unlimited            unlimited            seconds   \n"
-            "Max file size             unlimited            unlimited            bytes     \n"
-            "Max stack size            8388608              unlimited            bytes     \n"
-            "Max core file size        0                    unlimited            bytes     \n"
-            "Max open files            1024                 524288               files     \n"
-            "Max processes             many                 unlimited            processes \n");
-        QList<std::tuple<int, rlim_t, rlim_t>> read;
-        for (const auto &limit : limits) {
-            read.append({limit.resource, limit.value.rlim_cur, limit.value.rlim_max});
-        }
-        // The core size stays 0, and what cannot be read is left alone.
-        QCOMPARE(read, (QList<std::tuple<int, rlim_t, rlim_t>>{
-                           {RLIMIT_CPU, RLIM_INFINITY, RLIM_INFINITY},
-                           {RLIMIT_FSIZE, RLIM_INFINITY, RLIM_INFINITY},
-                           {RLIMIT_STACK, 8388608, RLIM_INFINITY},
-                           {RLIMIT_NOFILE, 1024, 524288}}));
+        // A relative path has no root to walk up to.
+        QCOMPARE(EnrollCommand::untrustedAgent("install/OvataDeviceAgent", getuid())->reason,
+                 Reason::NotAbsolute);
     }
 };
 

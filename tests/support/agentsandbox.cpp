@@ -35,8 +35,11 @@ QString AgentSandbox::stateFile(const char *name) const
 
 void AgentSandbox::installAgent() const
 {
-    // A copy, as installed: the helper runs no symbolic link.
+    // Copies, as installed: the helper runs no symbolic link, and only the
+    // agent of a configurator beside it.
     QVERIFY(QFile::copy(QStringLiteral(OVATA_TEST_DEVAGENT), agentPath()));
+    QVERIFY(QFile::copy(QStringLiteral(OVATA_TEST_DEVAGENT),
+                        m_dir.filePath(QStringLiteral("OvataAgentConfigurator"))));
     QVERIFY(QDir().mkpath(stateFile("")));
 }
 

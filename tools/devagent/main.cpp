@@ -6,10 +6,10 @@
 //
 // and keeps its state in "<its own path>.state/": "config" (the saved values),
 // "calls/" (one record per call: "<pid> <euid> umask=<octal> fds=<a,b,…>
-// fsize=<soft limit> cwd=<folder>\n", then each argument followed by a NUL
-// byte) and an optional "control" file that tells it how to behave,
-// one directive a line, "<mode> <directive> [value]", mode being has-config,
-// configure or *:
+// fsize=<soft limit> cwd=<folder> sigign=<hex> sigblk=<hex> session=<own|
+// inherited>\n", then each argument followed by a NUL byte) and an optional "control" file that
+// tells it how to behave, one directive a line, "<mode> <directive> [value]", mode being
+// has-config, configure or *:
 //
 //   exit N          end now with status N
 //   sleep MS        pause
@@ -83,10 +83,21 @@ std::string startedWith()
         cwd[0] = '?';
         cwd[1] = 0;
     }
+    // The ignored and blocked signals, as the kernel lists them.
+    std::string signals;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        for (const char *field : {"SigIgn:", "SigBlk:"}) {
+            if (line.rfind(field, 0) == 0) {
+                signals += std::string(field[3] == 'I' ? " sigign=" : " sigblk=") +
+                           line.substr(line.find_first_not_of(" \t", 7));
+            }
+        }
+    }
     return std::string("umask=") + octal + " fds=" + fdList + " fsize=" +
            (fsize.rlim_cur == RLIM_INFINITY ? std::string("unlimited")
                                             : std::to_string(fsize.rlim_cur)) +
-           " cwd=" + cwd;
+           " cwd=" + cwd + signals + " session=" + (getsid(0) == getpid() ? "own" : "inherited");
 }
 
 void writeAll(int fd, const std::string &data)
