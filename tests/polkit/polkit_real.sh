@@ -2,13 +2,15 @@
 # The privileged path with the real /usr/bin/pkexec and a real polkit daemon,
 # on the installed program and its polkit action. Everything lives in private
 # PID and mount namespaces: its own system bus in /run/dbus, its own actions
-# and rules, a listener on /dev/log, and two test users added to a private
-# copy of /etc/passwd, so nothing is left on the machine. What the test
+# and rules, a listener on /dev/log, and three test users added to a private
+# copy of /etc/passwd, so nothing is left on the machine. The administrators'
+# example rule is used as shipped; a preloaded stand-in for logind puts the
+# user "yes" in a local, active session. What the test
 # users run is copied into the test's own world-readable folder first, so
 # the checkout may lie anywhere.
-#   polkit_real.sh <driver> <build directory> <stand-in agent> <e2e script>
+#   polkit_real.sh <driver> <build directory> <stand-in agent> <e2e script> <logind stand-in>
 set -euo pipefail
-driver=$1 build=$2 agent=$3 e2e=$4
+driver=$1 build=$2 agent=$3 e2e=$4 shim=$5
 
 source "$(dirname "$0")/../support/common.sh"
 [ "$(id -u)" -eq 0 ] || skip "starting a private polkit daemon needs root"
@@ -29,7 +31,8 @@ cleanup() {
 trap cleanup EXIT
 
 
-# Two users nobody else has: polkit says yes to one and no to the other.
+# Users nobody else has: polkit says yes to one and no to another; "away" is
+# in the group but in no local, active session.
 free_uid() {
     local uid
     for uid in $(seq "$1" 60999); do
@@ -38,16 +41,17 @@ free_uid() {
 }
 yes_uid=$(free_uid 60500)
 no_uid=$(free_uid $((yes_uid + 1)))
+away_uid=$(free_uid $((no_uid + 1)))
 cp /etc/passwd "$work/passwd"
 cp /etc/group "$work/group"
-for entry in "ovata-polkit-yes:$yes_uid" "ovata-polkit-no:$no_uid"; do
+for entry in "ovata-polkit-yes:$yes_uid" "ovata-polkit-no:$no_uid" "ovata-polkit-away:$away_uid"; do
     name=${entry%%:*} uid=${entry#*:}
-    echo "$name:x:$uid:$uid::/nonexistent:/usr/sbin/nologin" >>"$work/passwd"
+    echo "$name:x:$uid:$uid::/:/usr/sbin/nologin" >>"$work/passwd"
     echo "$name:x:$uid:" >>"$work/group"
 done
 # The group the administrators' example rule names; only "yes" is in it.
-group_gid=$(free_uid $((no_uid + 1)))
-echo "ovata-enrollers:x:$group_gid:ovata-polkit-yes" >>"$work/group"
+group_gid=$(free_uid $((away_uid + 1)))
+echo "ovata-enrollers:x:$group_gid:ovata-polkit-yes,ovata-polkit-away" >>"$work/group"
 chmod 644 "$work/passwd" "$work/group"
 mount --bind "$work/passwd" /etc/passwd
 mount --bind "$work/group" /etc/group
@@ -70,6 +74,7 @@ helper=$install/ovata-enroll-helper
 cp "$agent" "$install/OvataDeviceAgent"
 cp "$driver" "$work/polkitdriver"
 driver=$work/polkitdriver
+cp "$shim" "$work/sdloginshim.so"
 chmod -R a+rX "$work"
 state=$install/OvataDeviceAgent.state
 
@@ -100,7 +105,8 @@ for _ in $(seq 50); do [ -S "$work/log.socket" ] && break; sleep 0.1; done
 mount --bind "$work/log.socket" /dev/log
 
 pids+=("$(dbus-daemon --system --fork --print-pid)")
-/usr/lib/polkit-1/polkitd --no-debug >"$work/polkitd.log" 2>&1 &
+LD_PRELOAD=$work/sdloginshim.so OVATA_TEST_SESSION_UID=$yes_uid \
+    /usr/lib/polkit-1/polkitd --no-debug >"$work/polkitd.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do
     dbus-send --system --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
@@ -144,7 +150,7 @@ else
 fi
 
 # The system log names the helper and holds no token.
-sleep 0.3
+for _ in $(seq 50); do grep -aq 'Executing command' "$work/syslog" && break; sleep 0.1; done
 executing=$(grep -ao '[^<]*Executing command[^<]*' "$work/syslog" || true)
 echo "  system log: ${executing:0:300}"
 case $executing in *"COMMAND=$helper"*) ok=yes ;; *) ok=no ;; esac
@@ -157,43 +163,94 @@ calls_before=$(calls)
 result=$(configure "$no_uid" token https://x.example "")
 case $result in "Administrator approval was not given: "*) ok=yes ;; *) ok=no ;; esac
 check "refused: administrator approval was not given ($result)" "$ok" yes
+# Not granted: outside a local, active session; as another user than root,
+# both by the rule and, where root's own grant allows it, by the helper.
+good_line="'$install/OvataDeviceAgent' --configure --token 't' --base-url 'https://u' --upn-override ''"
+result=$(configure "$away_uid" token https://x.example "")
+[ "$result" != saved ] && ok=yes || ok=no
+check "not granted outside a local, active session" "$ok" yes
+status=0
+printf '%s' "$good_line" | as_user "$yes_uid" timeout 30 /usr/bin/pkexec --user ovata-polkit-no "$helper" \
+    >/dev/null 2>&1 || status=$?
+check "not granted for another user than root (status $status)" "$([ "$status" -ne 0 ] && echo no)" no
+status=0
+printf '%s' "$good_line" | timeout 30 /usr/bin/pkexec --user ovata-polkit-no "$helper" \
+    >/dev/null 2>"$work/refusal" || status=$?
+check "the helper runs nothing as another user than root ($(cat "$work/refusal"))" "$status" 125
 check "refused: the agent was not started" "$(calls)" "$calls_before"
 
-# The wiring of the helper's refusal: granted, it runs nothing it was not
-# made for (its other refusals are unit tests).
+# Granted, the helper runs nothing it was not made for (its other refusals
+# are unit tests): an agent elsewhere, or a root-owned program beside it that
+# no configurator drives. A second instance beside its configurator runs.
 mkdir -p "$work/elsewhere"
 printf '#!/bin/sh\ntouch %s/ran\n' "$work" >"$work/elsewhere/OvataDeviceAgent"
-chmod 755 "$work/elsewhere" "$work/elsewhere/OvataDeviceAgent"
-good_line="'$install/OvataDeviceAgent' --configure --token 't' --base-url 'https://u' --upn-override ''"
+cp "$work/elsewhere/OvataDeviceAgent" "$install/OvataDeviceAgentUninstall"
+chmod 755 "$work/elsewhere" "$work/elsewhere/OvataDeviceAgent" "$install/OvataDeviceAgentUninstall"
 calls_before=$(calls)
-status=0
-printf '%s' "'$work/elsewhere/OvataDeviceAgent' --configure --token 't' --base-url 'https://u' --upn-override ''" |
-    as_user "$yes_uid" timeout 30 /usr/bin/pkexec "$helper" >/dev/null 2>"$work/refusal" || status=$?
-ok=yes
-[ "$status" -eq 125 ] && [ "$(wc -l <"$work/refusal")" -eq 1 ] &&
-    grep -q '^ovata-enroll-helper: refused: ' "$work/refusal" || ok=no
-[ ! -e "$work/ran" ] && [ "$(calls)" = "$calls_before" ] || ok=no
-check "helper refuses an agent elsewhere ($(cat "$work/refusal"))" "$ok" yes
+for program in "$work/elsewhere/OvataDeviceAgent" "$install/OvataDeviceAgentUninstall"; do
+    status=0
+    printf '%s' "'$program' --configure --token 't' --base-url 'https://u' --upn-override ''" |
+        as_user "$yes_uid" timeout 30 /usr/bin/pkexec "$helper" >/dev/null 2>"$work/refusal" || status=$?
+    ok=yes
+    [ "$status" -eq 125 ] && [ "$(wc -l <"$work/refusal")" -eq 1 ] &&
+        grep -q '^ovata-enroll-helper: refused: ' "$work/refusal" || ok=no
+    [ ! -e "$work/ran" ] && [ "$(calls)" = "$calls_before" ] || ok=no
+    check "helper refuses ${program##*/} ($(cat "$work/refusal"))" "$ok" yes
+done
+rm "$install/OvataDeviceAgentUninstall"
+cp "$install/OvataAgentConfigurator" "$install/OvataAgentConfigurator-2"
+cp "$agent" "$install/OvataDeviceAgent-2"
+result=$(OVATA_TOKEN=t2 OVATA_URL=https://u OVATA_UPN= as_user "$yes_uid" timeout 60 "$driver" \
+    "$install/OvataAgentConfigurator-2" || true)
+check "a second instance configures its own agent" \
+    "$result $(tr '\0' ' ' <"$install/OvataDeviceAgent-2.state/config" 2>/dev/null)" "saved t2 https://u  "
 
 # Root starts clean, whatever the caller's process: umask, working folder,
-# a file size limit of 0, a descriptor above a lowered descriptor limit.
+# a file size limit of 0, a descriptor above a lowered descriptor limit,
+# ignored and blocked signals, a terminal's process group.
 mkdir -m 777 "$work/userdir"
+printf '%s\n' '#!/usr/bin/python3' 'import os, signal, sys' \
+    'signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGUSR1, signal.SIGALRM, signal.SIGTERM})' \
+    'os.execv(sys.argv[1], sys.argv[1:])' >"$work/blocking"
+chmod 755 "$work/blocking"
 while IFS='|' read -r what setup; do
     rm -rf "$state/config"
     status=0
-    printf '%s' "$good_line" | as_user "$yes_uid" timeout 30 bash -c "$setup; exec /usr/bin/pkexec --keep-cwd $helper" \
+    printf '%s' "$good_line" | as_user "$yes_uid" timeout 30 bash -c "$setup /usr/bin/pkexec --keep-cwd $helper" \
         >/dev/null 2>"$work/clean.log" || status=$?
     record=$(ls "$state/calls" 2>/dev/null | tail -n 1)
     started=$(head -n 1 "$state/calls/$record" | cut -d' ' -f3-)
     [ "$status" -eq 0 ] && [ -f "$state/config" ] && ok=yes || ok="no, status $status: $(cat "$work/clean.log")"
     check "clean root, $what: the agent completes" "$ok" yes
-    check "clean root, $what: the agent starts clean" "$started" "umask=0022 fds=0,1,2 fsize=unlimited cwd=/"
+    check "clean root, $what: the agent starts clean" "$started" \
+        "umask=0022 fds=0,1,2 fsize=unlimited cwd=/ sigblk=0000000000000000 sigign=0000000000000000 session=own"
 done <<SETUPS
-umask 000|umask 000
---keep-cwd from a user's folder|cd $work/userdir
-no file may grow|ulimit -S -f 0
-fd 100 under a limit of 64|exec 100</dev/null; ulimit -S -n 64
+umask 000|umask 000; exec
+--keep-cwd from a user's folder|cd $work/userdir; exec
+no file may grow|ulimit -S -f 0; exec
+fd 100 under a limit of 64|exec 100</dev/null; ulimit -S -n 64; exec
+ignored and blocked signals|trap '' TERM INT HUP QUIT PIPE; exec $work/blocking
 SETUPS
+
+# The caller is killed while the agent runs: the agent and the helper end.
+rm -rf "$state/config"
+echo "configure sleep 60000" >"$state/control"
+(OVATA_TOKEN=t OVATA_URL=https://u OVATA_UPN= exec setpriv --reuid="$yes_uid" --regid="$yes_uid" --clear-groups \
+    "$driver" "$install/OvataAgentConfigurator" >/dev/null 2>&1) &
+caller=$!
+pids+=("$caller")
+running_agent() { grep -l -a -- --configure "$state"/calls/* 2>/dev/null | tail -n 1 | xargs -r head -q -n 1 | cut -d' ' -f1; }
+calls_before=$(calls)
+for _ in $(seq 300); do [ "$(calls)" != "$calls_before" ] && break; sleep 0.1; done
+agent_pid=$(running_agent)
+helper_pid=$(cat /proc/"$caller"/task/*/children 2>/dev/null | tr -d ' ')
+kill -KILL "$caller"
+gone() { [ ! -e "/proc/$1" ] || grep -q '^State:.*Z' "/proc/$1/status" 2>/dev/null; }
+for _ in $(seq 200); do gone "$agent_pid" && gone "$helper_pid" && break; sleep 0.1; done
+check "caller killed: the agent ($agent_pid) and the helper ($helper_pid) end" \
+    "$(gone "$agent_pid" && gone "$helper_pid" && echo ended)" ended
+check "caller killed: nothing was saved" "$([ -f "$state/config" ] && echo saved || echo none)" none
+rm -f "$state/control"
 
 # A caller that never closes the helper's standard input is not waited for.
 mkfifo "$work/never"
@@ -219,14 +276,17 @@ mkdir -p "$state" && cp "$work/control" "$state/control"
 # "<ms> <pid> <name>" each time a process's arguments hold the fragment; the
 # fragment comes from a file, so the scanner's own arguments do not.
 printf tok-7f3e9a >"$work/fragment"
-as_user "$no_uid" bash -c 'end=$((SECONDS + 7)); while [ $SECONDS -lt $end ]; do
+mkdir -m 777 "$work/marks"
+# It scans until the enrollment has ended, at most 30 s.
+as_user "$no_uid" bash -c 'end=$((SECONDS + 30)); : >"$0/marks/scanning"; while [ $SECONDS -lt $end ] && [ ! -e "$0/marks/done" ]; do
     for f in $(grep -laFf "$0/fragment" /proc/[0-9]*/cmdline 2>/dev/null); do
         pid=${f#/proc/}; pid=${pid%/cmdline}
         echo "$(date +%s%3N) $pid $(cat "/proc/$pid/comm" 2>/dev/null)"
     done; sleep 0.02; done' "$work" >"$work/scan" &
 scanner=$!
-sleep 0.3
+for _ in $(seq 50); do [ -e "$work/marks/scanning" ] && break; sleep 0.1; done
 result=$(configure "$yes_uid" "$token" "$url" "$upn")
+touch "$work/marks/done"
 wait "$scanner" || true
 rm -f "$work/slow" "$state/control"
 check "listing: the slow enrollment succeeds" "$result" saved
@@ -239,16 +299,19 @@ awk '{printf "    %s %d ms (pid %s)\n", $1, $2, $3}' "$work/seen"
 others=$(awk '$1 != "OvataDeviceAgen"' "$work/seen")
 check "listing: the token only in the agent's own arguments" "$others" ""
 
-# The same road through the window, as the allowed user.
-rm -rf "$state"
-if OVATA_E2E_PKEXEC=real OVATA_E2E_UID=$yes_uid OVATA_E2E_INSTALLED=$install \
-    bash "$e2e" - - "$agent"; then
-    echo "PASS: the window enrolled through the real pkexec"
-else
-    status=$?
-    [ "$status" -eq 77 ] && skip "the window road needs Xvfb"
-    echo "FAIL: the window road through the real pkexec" >&2
-    failures=$((failures + 1))
-fi
+# The same road through the window, as the allowed user: once to the end,
+# once closed twice while the agent runs.
+for close in "" 1; do
+    rm -rf "$state"
+    if OVATA_E2E_PKEXEC=real OVATA_E2E_UID=$yes_uid OVATA_E2E_INSTALLED=$install OVATA_E2E_CLOSE=$close \
+        bash "$e2e" - - "$agent"; then
+        echo "PASS: the window road through the real pkexec${close:+, closed twice}"
+    else
+        status=$?
+        [ "$status" -eq 77 ] && skip "the window road needs Xvfb"
+        echo "FAIL: the window road through the real pkexec${close:+, closed twice}" >&2
+        failures=$((failures + 1))
+    fi
+done
 
 [ "$failures" -eq 0 ] || { cat "$work/polkitd.log" >&2; exit 1; }

@@ -14,6 +14,9 @@
 #   OVATA_E2E_FOREIGN=1        install into a folder whose name is not UTF-8,
 #                              beside a decoy folder named as a lossy decoding
 #                              would; nothing may run any agent
+#   OVATA_E2E_CLOSE=1          close the window twice, through a window
+#                              manager, while the agent runs: the program and
+#                              the agent end, and nothing is saved
 set -euo pipefail
 app=$1 helper=$2 agent=$3
 source "$(dirname "$0")/../support/common.sh"
@@ -48,6 +51,13 @@ state=$install/OvataDeviceAgent.state
 [ "${OVATA_E2E_PKEXEC:-}" = real ] || pass_through_pkexec "$work"
 
 start_xvfb "$work"
+if [ -n "${OVATA_E2E_CLOSE:-}" ]; then
+    require_tools openbox
+    openbox >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    # Running once it names its check window on the root window.
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+fi
 
 launch=("$install/OvataAgentConfigurator")
 if [ -n "${OVATA_E2E_WRAP:-}" ]; then
@@ -68,22 +78,24 @@ pids+=("$app_pid")
 if [ -n "${OVATA_E2E_UID:-}" ]; then
     # Not dumpable: the kernel hands its /proc files to root, so the user's
     # other processes cannot read the token from its memory.
-    sleep 0.5
+    for _ in $(seq 50); do [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ] && break; sleep 0.1; done
     [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ] || { echo "the program is dumpable" >&2; exit 1; }
 fi
 title='Ovata Device Agent — Configuration'
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
+# A window manager's frame may match too; the first match is the window.
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1 || true)
 [ "$(xdotool getwindowname "$window")" = "$title" ] || { echo "wrong title" >&2; exit 1; }
-# The probe has answered once the agent has recorded it.
+# The probe has answered once the agent it started has ended.
+probe=""
 [ -n "${OVATA_E2E_FOREIGN:-}" ] ||
-    for _ in $(seq 100); do [ -n "$(ls "$state/calls" 2>/dev/null)" ] && break; sleep 0.1; done
-sleep 0.5
+    for _ in $(seq 100); do probe=$(head -q -n 1 "$state"/calls/* 2>/dev/null | cut -d' ' -f1 || true); [ -n "$probe" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -z "$probe" ] || [ ! -e "/proc/$probe" ] && break; sleep 0.1; done
 if [ -n "${OVATA_E2E_UPGRADE:-}" ]; then
     cp "$install/OvataAgentConfigurator" "$install/.OvataAgentConfigurator.new"
     mv "$install/.OvataAgentConfigurator.new" "$install/OvataAgentConfigurator"
     case $(readlink "/proc/$app_pid/exe") in *" (deleted)") ;; *) echo "not replaced" >&2; exit 1 ;; esac
 fi
-xdotool windowfocus --sync "$window"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 
 token="  a'b\"c\\d \$(id) \`id\` {x}  "
 xdotool type --delay 15 "$token"
@@ -91,7 +103,25 @@ xdotool key Tab ctrl+a
 xdotool type --delay 15 " https://e2e.ovata.example "
 xdotool key Tab
 xdotool type --delay 15 " user@corp.example"
+[ -z "${OVATA_E2E_CLOSE:-}" ] || { mkdir -p "$state" && echo "configure sleep 60000" >"$state/control"; }
 xdotool key Return
+
+if [ -n "${OVATA_E2E_CLOSE:-}" ]; then
+    for _ in $(seq 300); do
+        agent_pid=$(grep -l -a -- --configure "$state"/calls/* 2>/dev/null | xargs -r head -q -n 1 | cut -d' ' -f1 || true)
+        [ -n "$agent_pid" ] && break
+        sleep 0.1
+    done
+    xdotool key alt+F4 alt+F4
+    status=0
+    wait_bounded "$app_pid" 10 || status=$?
+    [ "$status" -eq 0 ] || { echo "closed twice: exit status $status" >&2; exit 1; }
+    for _ in $(seq 200); do [ -e "/proc/$agent_pid" ] || break; sleep 0.1; done
+    [ ! -e "/proc/$agent_pid" ] || { echo "closed twice: the agent $agent_pid runs on" >&2; exit 1; }
+    [ ! -f "$state/config" ] || { echo "closed twice: the agent saved" >&2; exit 1; }
+    echo "PASS: closed twice, the program and its agent ($agent_pid) ended, nothing saved"
+    exit 0
+fi
 
 if [ -n "${OVATA_E2E_FOREIGN:-}" ]; then
     sleep 2
@@ -110,11 +140,15 @@ printf '%s\0' --configure --token "a'b\"c\\d \$(id) \`id\` {x}" \
     --base-url https://e2e.ovata.example --upn-override user@corp.example >"$work/expected"
 tail -n +2 "$state/calls/$last" | cmp - "$work/expected" || { echo "arguments differ" >&2; exit 1; }
 
-# Return on the success panel presses "Done", which ends the program with 0.
-# xdotool may lose its display as the window goes; the program's status is
-# what counts.
-sleep 0.5
-xdotool key Return || true
+# Return on the success panel presses "Done", which ends the program with 0;
+# a Return that comes just as the panel appears is not taken for it, so
+# Return is pressed until the program ends. xdotool may lose its display as
+# the window goes; the program's status is what counts.
+for _ in $(seq 40); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    xdotool key Return 2>/dev/null || true
+    sleep 0.25
+done
 status=0
 wait_bounded "$app_pid" 10 || status=$?
 [ "$status" -eq 0 ] || { echo "exit status $status" >&2; cat "$work/app.log"; exit 1; }
