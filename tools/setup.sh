@@ -13,6 +13,8 @@ debian_packages=(
     # Packaging and its checks; strace for the token-leak test.
     dpkg-dev fakeroot file appstream desktop-file-utils lintian strace libxml2-utils
     rpm rpmlint gpg
+    # The root helper's fuzz target: clang with its libFuzzer runtime.
+    clang libclang-rt-14-dev
     # The polkit test listens on /dev/log.
     socat
     # What a screen reader hears: the AT-SPI registry, its Python client,
