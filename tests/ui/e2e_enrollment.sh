@@ -78,7 +78,7 @@ pids+=("$app_pid")
 if [ -n "${OVATA_E2E_UID:-}" ]; then
     # Not dumpable: the kernel hands its /proc files to root, so the user's
     # other processes cannot read the token from its memory.
-    for _ in $(seq 50); do [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ] && break; sleep 0.1; done
+    for _ in $(seq 300); do [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ] && break; sleep 0.1; done
     [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ] || { echo "the program is dumpable" >&2; exit 1; }
 fi
 title='Ovata Device Agent — Configuration'
