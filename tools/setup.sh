@@ -1,5 +1,18 @@
 # Shared by ./test and ./run: installs what a fresh machine lacks and builds.
-BUILD_DIR=${BUILD_DIR:-build}
+#
+# OVATA_SANITIZE=address,undefined or OVATA_SANITIZE=thread builds with those
+# sanitizers into a folder of its own (build-asan, build-tsan); any report
+# ends the program with a failure.
+OVATA_SANITIZE=${OVATA_SANITIZE:-}
+case $OVATA_SANITIZE in
+"") BUILD_DIR=${BUILD_DIR:-build} ;;
+address,undefined | undefined,address) BUILD_DIR=${BUILD_DIR:-build-asan} ;;
+thread) BUILD_DIR=${BUILD_DIR:-build-tsan} ;;
+*)
+    echo "OVATA_SANITIZE is address,undefined or thread, not $OVATA_SANITIZE" >&2
+    exit 2
+    ;;
+esac
 
 debian_packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -63,6 +76,16 @@ configure_and_build() {
     if [ "$(uname -s)" = Darwin ] && command -v brew >/dev/null; then
         prefix=(-DCMAKE_PREFIX_PATH="$(brew --prefix qt)")
     fi
-    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${prefix[@]}" >/dev/null
+    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DOVATA_SANITIZE="$OVATA_SANITIZE" "${prefix[@]}" >/dev/null
     cmake --build "$BUILD_DIR"
+}
+
+# What the sanitizers do on a report: stop the program with a failure, and
+# say where. Qt is not built for ThreadSanitizer, so only its own libraries'
+# races are set aside; forking (QProcess) must not end a threaded test.
+export_sanitizer_options() {
+    export ASAN_OPTIONS=halt_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$PWD/tools/tsan-qt.supp"
 }
