@@ -21,7 +21,7 @@ ConfigState::Phase configureOutcome(const AgentInterface &agent, const QString &
     } catch (const std::exception &error) {
         return ConfigState::Failure{QString::fromUtf8(error.what())};
     } catch (...) {
-        return ConfigState::Failure{QStringLiteral("The configuration command failed.")};
+        return ConfigState::Failure{ConfigState::tr("The configuration command failed.")};
     }
 }
 
@@ -102,7 +102,7 @@ void ConfigState::submit()
     const QString upnOverride = m_upnOverride.trimmed();
 
     if (token.isEmpty()) {
-        setPhase(Failure{QStringLiteral("Enrollment token is required.")});
+        setPhase(Failure{tr("Enrollment token is required.")});
         return;
     }
     setPhase(Submitting{});
@@ -112,7 +112,7 @@ void ConfigState::submit()
                 postPhase(std::move(self), configureOutcome(*agent, token, baseURL, upnOverride));
             });
     } catch (const std::system_error &error) {
-        setPhase(Failure{QStringLiteral("The configuration could not be started: %1")
+        setPhase(Failure{tr("The configuration could not be started: %1")
                              .arg(QString::fromLocal8Bit(error.what()))});
     }
 }
