@@ -95,21 +95,19 @@ start_xvfb() {
     export DISPLAY=:$(cat "$1/display")
 }
 
-# Inside the sandbox: /usr/bin/pkexec runs its arguments as they are, so the
-# shipped program and helper run unchanged without polkit. $1: a folder.
+# Inside the sandbox: /usr/bin/pkexec is the tests' fake one, which runs its
+# arguments as they are, so the shipped program and helper run unchanged
+# without polkit. $1: a folder.
 pass_through_pkexec() {
-    printf '#!/bin/sh\nexec "$@"\n' >"$1/pkexec"
-    chmod +x "$1/pkexec"
+    cp "$(dirname "${BASH_SOURCE[0]}")/../fixtures/fake-pkexec" "$1/pkexec"
     mount --bind "$1/pkexec" /usr/bin/pkexec
 }
 
 # Lays out the application, its helper and the stand-in agent in folder $1 as
-# a package does.
+# a package does, each under the name it was built with.
 install_beside_agent() { # <folder> <application> <helper> <agent>
     mkdir -p "$1"
-    cp "$2" "$1/OvataAgentConfigurator"
-    cp "$3" "$1/ovata-enroll-helper"
-    cp "$4" "$1/OvataDeviceAgent"
+    cp "$2" "$3" "$4" "$1/"
 }
 
 # Ends what the script started, by the pids it kept in $pids.
