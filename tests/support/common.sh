@@ -56,10 +56,11 @@ enter_sandbox() {
     exit "$status"
 }
 
-# Waits at most $2 seconds for our child $1 to end and returns its status; a
-# child still running then is killed and 124 returned.
+# Waits at most $2 seconds (times OVATA_BOUND_SCALE, under a sanitizer) for
+# our child $1 to end and returns its status; a child still running then is
+# killed and 124 returned.
 wait_bounded() {
-    local pid=$1 limit=$2 i
+    local pid=$1 limit=$(($2 * ${OVATA_BOUND_SCALE:-1})) i
     for ((i = 0; i < limit * 10; ++i)); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
