@@ -72,12 +72,12 @@ void ConfigState::setUpnOverride(const QString &upnOverride)
 void ConfigState::probe()
 {
     auto job = [weak = weak_from_this(), agent = m_agent, cancelled = m_probeCancelled] {
-        const Phase phase = agent->hasConfig(*cancelled) ? Phase(AlreadyConfigured{}) : Form{};
+        const bool configured = agent->hasConfig(*cancelled);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [weak, phase] {
+            [weak, configured] {
                 if (const auto self = weak.lock()) {
-                    self->setPhase(phase);
+                    self->setPhase(configured ? Phase(AlreadyConfigured{}) : Form{});
                 }
             },
             Qt::QueuedConnection);
