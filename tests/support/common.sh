@@ -85,6 +85,13 @@ check() { # <what> <actual> <expected>
     fi
 }
 
+# A check that a command succeeds; what it said is shown when it does not.
+check_runs() { # <what> <command...>
+    local what=$1 said
+    shift
+    said=$("$@" 2>&1) && check "$what" yes yes || check "$what: $said" no yes
+}
+
 # Starts a virtual X server on a free display, exports DISPLAY, and adds its
 # pid to the caller's $pids. $1: a folder for its files.
 start_xvfb() {
