@@ -230,44 +230,67 @@ private Q_SLOTS:
         }
     }
 
+    // Values that cannot reach the agent whole are refused before any prompt;
+    // whatever runs gets exactly the values sent.
     void configureMapsEveryOutcome_data()
     {
-        // The agent's control file; "-": no agent; "@": a link to it; "!": no helper.
+        // The agent's control file; "-": no agent; "@": a link to it; "!": no
+        // helper; "#": nothing may run.
         QTest::addColumn<QByteArray>("setup");
         QTest::addColumn<QString>("expected"); // a pattern
-        const auto row = [](const char *tag, const char *setup, const QStringList &expected) {
-            QTest::newRow(tag) << QByteArray(setup) << pattern(expected);
+        QTest::addColumn<QStringList>("values");
+        const QStringList plain{u"T"_s, u"https://u"_s, {}};
+        const auto row = [&plain](const char *tag, const char *setup, const QString &expected,
+                                  const QStringList &values = {}) {
+            QTest::newRow(tag) << QByteArray(setup) << expected
+                               << (values.isEmpty() ? plain : values);
         };
-        const auto rawRow = [](const char *tag, const char *setup, const QString &expected) {
-            QTest::newRow(tag) << QByteArray(setup) << expected;
-        };
-        row("success", "", {});
+        row("success", "", {}, {u" it's \"x\" "_s, u"https://u/a b"_s, u"me@x"_s});
         row("success despite error output", "configure stderr warning\\n\n", {});
         row("agent fails, output trimmed", "configure stderr \\t a line\\n\nconfigure exit 3\n",
-            {failed + u"a line"_s});
+            pattern({failed + u"a line"_s}));
         row("agent killed", "configure signal 9\n",
-            {failed + u"(no error output)\nThe agent was stopped by signal 9."_s});
-        rawRow("agent floods its error output",
-               "configure flood-stderr 104857600\nconfigure exit 1\n",
-               pattern({failed}) + u"(x{32768}){2}"_s);
+            pattern({failed + u"(no error output)\nThe agent was stopped by signal 9."_s}));
+        row("agent floods its error output", "configure flood-stderr 104857600\nconfigure exit 1\n",
+            pattern({failed}) + u"(x{32768}){2}"_s);
         row("agent fails, its child holds the pipe",
             "configure stderr refused\\n\nconfigure fork-hold 600000\nconfigure exit 5\n",
-            {failed + u"refused"_s});
+            pattern({failed + u"refused"_s}));
         row("agent missing", "-",
-            {u"Agent binary not found at /"_s,
-             u"/OvataDeviceAgent. Re-install the package and try again."_s});
+            pattern({u"Agent binary not found at /"_s,
+                     u"/OvataDeviceAgent. Re-install the package and try again."_s}));
         row("helper missing, nothing asked", "!",
-            {u"The enrollment helper is missing at /"_s,
-             u"/ovata-enroll-helper. Reinstall the package and try again."_s});
+            pattern({u"The enrollment helper is missing at /"_s,
+                     u"/ovata-enroll-helper. Reinstall the package and try again."_s}));
         row("agent is a link", "@",
-            {u"The enrollment helper refused to run the agent: /"_s,
-             u"/OvataDeviceAgent is a symbolic link. Reinstall"_s, u""_s});
+            pattern({u"The enrollment helper refused to run the agent: /"_s,
+                     u"/OvataDeviceAgent is a symbolic link. Reinstall"_s,
+                     {}}));
+        const QString nul = u" contains a NUL character (U+0000), which cannot be passed to the "
+                            "agent. Remove it and try again."_s;
+        const QString tooLong = u" is too long to be passed to the agent: all values together "
+                                "may hold at most 128 KiB. Shorten it and try again."_s;
+        // What the command line's other words and its ending NUL leave.
+        const qsizetype room =
+            128 * 1024 - 1 - AgentSandbox().agentPath().size() -
+            u"'' --configure --token '' --base-url 'https://u' --upn-override ''"_s.size();
+        row("NUL in the token", "#", pattern({u"The enrollment token"_s + nul}),
+            {u"a\0b"_s, u"https://u"_s, {}});
+        row("NUL in the override", "#", pattern({u"The user UPN override"_s + nul}),
+            {u"T"_s, u"https://u"_s, u"\0"_s});
+        row("a 1 MiB token", "#", pattern({u"The enrollment token"_s + tooLong}),
+            {QString(1 << 20, u't'), u"https://u"_s, {}});
+        row("a URL just too long", "#", pattern({u"The cloud service URL"_s + tooLong}),
+            {u"T"_s, u"https://u"_s + QString(room, u'u'), {}});
+        row("the longest token", "", {}, {QString(room, u't'), u"https://u"_s, {}});
     }
     void configureMapsEveryOutcome()
     {
         QFETCH(QByteArray, setup);
         QFETCH(QString, expected);
-        const AgentSandbox sandbox(setup != "-", setup == "!" || setup == "@" ? "" : setup);
+        QFETCH(QStringList, values);
+        const bool runs = !QByteArrayList{"-", "!", "@", "#"}.contains(setup);
+        const AgentSandbox sandbox(setup != "-", runs ? setup : QByteArray());
         const AgentPlatform platform = sandbox.platform();
         if (setup == "@") {
             QVERIFY(QFile::rename(sandbox.agentPath(), sandbox.path(u"real"_s)));
@@ -275,54 +298,18 @@ private Q_SLOTS:
         }
         QVERIFY(setup != "!" || QFile::remove(sandbox.helperPath()));
         const long before = peakRssKiB();
-        const QString result = outcome(platform);
+        const QString result = outcome(platform, values[0], values[1], values[2]);
         QVERIFY2(matches(expected, result), qPrintable(result.left(300)));
         QCOMPARE_LT(peakRssKiB() - before, memoryBoundKiB);
         const auto calls = sandbox.calls();
-        QCOMPARE(calls.size(), setup == "-" || setup == "!" || setup == "@" ? 0 : 1);
+        QCOMPARE(calls.size(), runs ? 1 : 0);
         for (const auto &call : calls) {
-            // Started by the helper itself, clean, whatever this process holds.
+            // Started by the helper itself, clean, whatever this process holds,
+            // with the values as sent: the trimming is the state's.
             QCOMPARE(call.process, "umask=0022 fds=0,1,2 fsize=unlimited cwd=/");
-        }
-    }
-
-    // Refused before any prompt: nothing is started. The longest value that
-    // fits arrives whole.
-    void sendsOnlyWhatArrivesWhole_data()
-    {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("message"); // empty: sent
-        const QString nul = u" contains a NUL character (U+0000), which cannot be passed to the "
-                            "agent. Remove it and try again."_s;
-        const QString tooLong = u" is too long to be passed to the agent: all values together "
-                                "may hold at most 128 KiB. Shorten it and try again."_s;
-        // The command line's other words, and the NUL that ends it.
-        const qsizetype fixed =
-            128 * 1024 - 1 -
-            (u"'' --configure --token '' --base-url 'https://u' --upn-override ''"_s.size() +
-             AgentSandbox().agentPath().size());
-        QTest::newRow("NUL in the token") << 0 << u"a\0b"_s << u"The enrollment token"_s + nul;
-        QTest::newRow("NUL in the override") << 2 << u"\0"_s << u"The user UPN override"_s + nul;
-        QTest::newRow("a 1 MiB token")
-            << 0 << QString(1 << 20, u't') << u"The enrollment token"_s + tooLong;
-        QTest::newRow("a URL just too long")
-            << 1 << u"https://u"_s + QString(fixed, u'u') << u"The cloud service URL"_s + tooLong;
-        QTest::newRow("the longest token") << 0 << QString(fixed, u't') << QString();
-    }
-    void sendsOnlyWhatArrivesWhole()
-    {
-        QFETCH(int, field);
-        QFETCH(QString, value);
-        QFETCH(QString, message);
-        const AgentSandbox sandbox;
-        QStringList values{u"T"_s, u"https://u"_s, {}};
-        values[field] = value;
-        QCOMPARE(outcome(sandbox.platform(), values[0], values[1], values[2]), message);
-        const auto calls = sandbox.calls();
-        QCOMPARE(calls.size(), message.isEmpty() ? 1 : 0);
-        if (!calls.isEmpty()) {
-            QCOMPARE(calls[0].arguments.value(2 * field + 2), value.toUtf8());
+            QCOMPARE(call.arguments,
+                     (QByteArrayList{"--configure", "--token", values[0].toUtf8(), "--base-url",
+                                     values[1].toUtf8(), "--upn-override", values[2].toUtf8()}));
         }
     }
 
