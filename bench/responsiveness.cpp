@@ -1,7 +1,7 @@
 // The window during a configure run against an agent that floods: how far
 // apart the interface thread's 16 ms ticks fall, and how much memory the
 // process takes, against the same window idle on its form.
-//   responsiveness <stand-in agent> <scripting host> <agent|host>
+//   responsiveness <stand-in agent> <pkexec> <helper> <agent|host>
 // "agent": the stand-in floods 200 MB to its error stream through the host,
 // then runs 3 s. "host": the host itself floods the application that way.
 // Prints "<idle gap ms> <run gap ms> <idle RSS KiB> <run peak RSS KiB> <outcome>".

@@ -1,5 +1,18 @@
 # Shared by ./test and ./run: installs what a fresh machine lacks and builds.
-BUILD_DIR=${BUILD_DIR:-build}
+#
+# OVATA_SANITIZE=address,undefined or OVATA_SANITIZE=thread builds with those
+# sanitizers into a folder of its own (build-asan, build-tsan); any report
+# ends the program with a failure.
+OVATA_SANITIZE=${OVATA_SANITIZE:-}
+case $OVATA_SANITIZE in
+"") BUILD_DIR=${BUILD_DIR:-build} OVATA_BOUND_SCALE=1 ;;
+address,undefined | undefined,address) BUILD_DIR=${BUILD_DIR:-build-asan} OVATA_BOUND_SCALE=4 ;;
+thread) BUILD_DIR=${BUILD_DIR:-build-tsan} OVATA_BOUND_SCALE=4 ;;
+*)
+    echo "OVATA_SANITIZE is address,undefined or thread, not $OVATA_SANITIZE" >&2
+    exit 2
+    ;;
+esac
 
 debian_packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -65,6 +78,22 @@ configure_and_build() {
     if [ "$(uname -s)" = Darwin ] && command -v brew >/dev/null; then
         prefix=(-DCMAKE_PREFIX_PATH="$(brew --prefix qt)")
     fi
-    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${prefix[@]}" >/dev/null
+    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DOVATA_SANITIZE="$OVATA_SANITIZE" -DOVATA_BOUND_SCALE="$OVATA_BOUND_SCALE" \
+        "${prefix[@]}" >/dev/null
     cmake --build "$BUILD_DIR"
+}
+
+# What the sanitizers do on a report: stop the program with a failure, and
+# say where. Freed memory is held back 16 MiB deep, which the tests' memory
+# bounds allow for; the system bus library's one allocation at exit is not
+# ours. Qt is not built for ThreadSanitizer, so only its own libraries'
+# races are set aside; forking (QProcess) must not end a threaded test. The
+# test scripts scale their waits by OVATA_BOUND_SCALE.
+export_sanitizer_options() {
+    export OVATA_BOUND_SCALE
+    export ASAN_OPTIONS=halt_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1:quarantine_size_mb=16
+    export LSAN_OPTIONS="suppressions=$PWD/tools/lsan-system.supp"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$PWD/tools/tsan-qt.supp"
 }

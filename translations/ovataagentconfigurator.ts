@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>ConfigState</name>
+    <message>
+        <source>The configuration command failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enrollment token is required.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigureError</name>
     <message>
         <source>The enrollment token</source>
@@ -70,6 +85,10 @@
     </message>
     <message>
         <source>The application&apos;s folder has a name that is not valid UTF-8, so the agent beside it cannot be named. Install the application in a folder with a UTF-8 name and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

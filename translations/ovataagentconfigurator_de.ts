@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ConfigState</name>
+    <message>
+        <source>The configuration command failed.</source>
+        <translation>Der Konfigurationsbefehl ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Enrollment token is required.</source>
+        <translation>Ein Registrierungstoken ist erforderlich.</translation>
+    </message>
+    <message>
+        <source>The configuration could not be started: %1</source>
+        <translation>Die Konfiguration konnte nicht gestartet werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConfigureError</name>
     <message>
         <source>The enrollment token</source>
@@ -72,6 +87,10 @@
     <message>
         <source>The application&apos;s folder has a name that is not valid UTF-8, so the agent beside it cannot be named. Install the application in a folder with a UTF-8 name and try again.</source>
         <translation>Der Ordner der Anwendung hat einen Namen, der kein gültiges UTF-8 ist, daher kann der Agent daneben nicht benannt werden. Installieren Sie die Anwendung in einem Ordner mit UTF-8-Namen und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Agent binary not found at %1. Re-install the package and try again.</source>
+        <translation>Das Agentenprogramm wurde unter %1 nicht gefunden. Installieren Sie das Paket neu und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

@@ -1,48 +1,38 @@
 #include "agentpaths.h"
 
 #include "contractstrings.h"
-#include "ownprocess.h"
-#include "strictutf8.h"
+#include "pathparts.h"
 
-#include <QCoreApplication>
+// bundleLocation() is the platform's, in agentplatform_<platform>.cpp.
 
 namespace {
 
-QString withoutTrailingSlashes(QString path)
+// The plain splitting works on UTF-8, where '/' and '.' cut no character.
+std::string_view bytes(const QByteArray &utf8)
 {
-    while (path.size() > 1 && path.endsWith(u'/')) {
-        path.chop(1);
-    }
-    return path;
+    return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
+}
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QString lastComponent(const QString &path)
 {
-    const QString clean = withoutTrailingSlashes(path);
-    return clean.mid(clean.lastIndexOf(u'/') + 1);
+    return text(PathParts::lastComponent(bytes(path.toUtf8())));
 }
 
-QString deletingLastComponent(const QString &path)
+QString directory(const QString &path)
 {
-    const QString clean = withoutTrailingSlashes(path);
-    const qsizetype slash = clean.lastIndexOf(u'/');
-    if (slash < 0) {
-        // Keep a directory part so that the result is never searched in PATH.
-        return QStringLiteral(".");
-    }
-    return slash == 0 ? QStringLiteral("/") : clean.left(slash);
+    return text(PathParts::directory(bytes(path.toUtf8())));
 }
 
-QString deletingExtension(const QString &component)
+// A bundle not named after the application drives the plain agent.
+std::string_view suffixOf(std::string_view bundleLocation)
 {
-    // A leading dot names a hidden file, not an extension.
-    const qsizetype dot = component.lastIndexOf(u'.');
-    return dot > 0 ? component.left(dot) : component;
-}
-
-QString appendingComponent(const QString &directory, const QString &name)
-{
-    return directory.endsWith(u'/') ? directory + name : directory + u'/' + name;
+    return AgentContract::instanceSuffix(PathParts::lastComponent(bundleLocation))
+        .value_or(std::string_view());
 }
 
 } // namespace
@@ -51,50 +41,28 @@ namespace AgentPaths {
 
 QString instanceSuffix(const QString &bundleLocation)
 {
-    const QString stem = deletingExtension(lastComponent(bundleLocation));
-    if (!stem.startsWith(AgentContract::latin1(AgentContract::applicationPrefix),
-                         Qt::CaseSensitive)) {
-        return {};
-    }
-    return stem.mid(AgentContract::latin1(AgentContract::applicationPrefix).size());
+    return text(suffixOf(bytes(bundleLocation.toUtf8())));
 }
 
 QString agentBinary(const QString &bundleLocation)
 {
-    return appendingComponent(deletingLastComponent(bundleLocation),
-                              AgentContract::latin1(AgentContract::agentStem) +
-                                  instanceSuffix(bundleLocation));
+    const QByteArray location = bundleLocation.toUtf8();
+    const std::string name =
+        std::string(AgentContract::agentStem).append(suffixOf(bytes(location)));
+    return text(PathParts::appending(PathParts::directory(bytes(location)), name));
 }
 
 std::optional<QString> enclosingAppBundle(const QString &executablePath)
 {
-    const QString macOSDir = deletingLastComponent(executablePath);
-    const QString contentsDir = deletingLastComponent(macOSDir);
-    const QString bundle = deletingLastComponent(contentsDir);
+    const QString macOSDir = directory(executablePath);
+    const QString contentsDir = directory(macOSDir);
+    const QString bundle = directory(contentsDir);
     if (lastComponent(macOSDir) != QLatin1String("MacOS") ||
         lastComponent(contentsDir) != QLatin1String("Contents") ||
         !lastComponent(bundle).endsWith(QLatin1String(".app"))) {
         return std::nullopt;
     }
     return bundle;
-}
-
-std::optional<QString> bundleLocation()
-{
-#ifdef Q_OS_LINUX
-    const std::optional<std::string> executable = OwnProcess::executablePath();
-    if (!executable) {
-        return std::nullopt;
-    }
-    return decodeUtf8Strictly(QByteArray::fromStdString(*executable));
-#else
-    const QString executable = QCoreApplication::applicationFilePath();
-#ifdef Q_OS_MACOS
-    return enclosingAppBundle(executable).value_or(executable);
-#else
-    return executable;
-#endif
-#endif
 }
 
 } // namespace AgentPaths

@@ -64,8 +64,7 @@ void runConfigure(const AgentPlatform &platform, const QString &token, const QSt
                      commandLine);
 
     // No time limit: the wait covers the credentials dialog and the agent's run.
-    const HostOutcome::Outcome outcome = platform.privilegedHost->run(commandLine);
-    if (!std::holds_alternative<HostOutcome::Succeeded>(outcome)) {
-        throw ConfigureError::fromHost(outcome);
+    if (const auto error = ConfigureError::fromHost(platform.privilegedHost->run(commandLine))) {
+        throw *error;
     }
 }

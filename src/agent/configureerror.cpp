@@ -77,8 +77,14 @@ QString describe(const ConfigureError::Reason &reason)
     return std::visit(
         Overloaded{
             [](const ConfigureError::BinaryMissing &missing) {
-                return QLatin1String("Agent binary not found at ") + missing.path +
-                       QLatin1String(". Re-install the package and try again.");
+                // macOS has always shown these very words.
+                if constexpr (OVATA_MACOS_WORDING) {
+                    return QLatin1String("Agent binary not found at ") + missing.path +
+                           QLatin1String(". Re-install the package and try again.");
+                }
+                return ConfigureError::tr(
+                           "Agent binary not found at %1. Re-install the package and try again.")
+                    .arg(missing.path);
             },
             [](const ConfigureError::OsascriptFailed &failed) {
                 const QString &output = failed.standardError;
@@ -139,28 +145,22 @@ ConfigureError::ConfigureError(Reason reason)
     , m_what(m_description.toUtf8())
 {}
 
-ConfigureError ConfigureError::osascriptFailed(qint32 code, const QString &standardError)
-{
-    return ConfigureError(OsascriptFailed{code, standardError});
-}
-
 ConfigureError ConfigureError::binaryMissing(const QString &path)
 {
     return ConfigureError(BinaryMissing{path});
 }
 
-ConfigureError ConfigureError::fromHost(const HostOutcome::Outcome &outcome)
+std::optional<ConfigureError> ConfigureError::fromHost(const HostOutcome::Outcome &outcome)
 {
-    return ConfigureError(std::visit(
-        [](const auto &value) -> Reason {
+    return std::visit(
+        [](const auto &value) -> std::optional<ConfigureError> {
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, HostOutcome::Succeeded>) {
-                // Not an error; callers never pass it.
-                return HostOutcome::CommandFailed{};
+                return std::nullopt;
             } else {
-                return value;
+                return ConfigureError(value);
             }
         },
-        outcome));
+        outcome);
 }
 
 QString ConfigureError::errorDescription() const
@@ -176,8 +176,3 @@ const char *ConfigureError::what() const noexcept
 HostLaunchError::HostLaunchError(const QString &message)
     : std::runtime_error(message.toStdString())
 {}
-
-QString HostLaunchError::message() const
-{
-    return QString::fromStdString(what());
-}

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <exception>
+#include <optional>
 #include <stdexcept>
 #include <variant>
 
@@ -44,16 +45,13 @@ public:
                                 HostOutcome::PromptUnavailable, ValueUnsendable, FolderUnnamed>;
 
     explicit ConfigureError(Reason reason);
-    static ConfigureError osascriptFailed(qint32 code, const QString &standardError);
     static ConfigureError binaryMissing(const QString &path);
-    // A host's outcome other than success.
-    static ConfigureError fromHost(const HostOutcome::Outcome &outcome);
-
-    const Reason &reason() const { return m_reason; }
+    // The error a host's outcome amounts to; none for success.
+    static std::optional<ConfigureError> fromHost(const HostOutcome::Outcome &outcome);
 
     // The text the failure panel shows. The system scripting host's failures
-    // read exactly as on macOS; the texts of the other failures are
-    // translated when the error is made. What a host or the agent wrote
+    // read exactly as on macOS, and so does a missing agent there; the texts
+    // of the other failures are translated when the error is made. What a host or the agent wrote
     // stands in them verbatim.
     QString errorDescription() const;
     // The same text, UTF-8.
@@ -70,5 +68,4 @@ class HostLaunchError : public std::runtime_error
 {
 public:
     explicit HostLaunchError(const QString &message);
-    QString message() const;
 };

@@ -10,7 +10,9 @@ class PrivilegedHost
 public:
     virtual ~PrivilegedHost() = default;
 
-    // Blocks until the run has ended, prompt and agent included. Throws
-    // HostLaunchError when the host itself cannot be started.
+    // Blocks until the run has ended, prompt and agent included. A host that
+    // cannot be started is an outcome too (PkexecHost: PromptUnavailable),
+    // except the system scripting host's, which throws HostLaunchError with
+    // the platform's words, as macOS shows them.
     virtual HostOutcome::Outcome run(const QString &commandLine) const = 0;
 };

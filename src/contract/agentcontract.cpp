@@ -1,12 +1,12 @@
 #include "agentcontract.h"
 
+#include "pathparts.h"
+
 namespace AgentContract {
 
 std::optional<std::string_view> instanceSuffix(std::string_view applicationName)
 {
-    const std::size_t dot = applicationName.rfind('.');
-    const std::string_view stem =
-        dot != std::string_view::npos && dot > 0 ? applicationName.substr(0, dot) : applicationName;
+    const std::string_view stem = PathParts::withoutExtension(applicationName);
     if (stem.substr(0, applicationPrefix.size()) != applicationPrefix) {
         return std::nullopt;
     }

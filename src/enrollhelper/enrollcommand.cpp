@@ -1,6 +1,7 @@
 #include "enrollcommand.h"
 
 #include "agentcontract.h"
+#include "pathparts.h"
 
 #include <cerrno>
 #include <cstring>
@@ -59,11 +60,6 @@ bool trustedOwner(const struct stat &info, uid_t owner)
     return info.st_uid == 0 || info.st_uid == owner;
 }
 
-std::string_view nameOf(std::string_view path)
-{
-    return path.substr(path.rfind('/') + 1); // npos + 1 == 0
-}
-
 Refusal examineFailed(const std::string &path)
 {
     return {Reason::CannotExamine, path, std::strerror(errno)};
@@ -99,7 +95,7 @@ std::optional<Refusal> untrustedFolders(const std::string &path, uid_t owner)
 {
     std::vector<std::string> chain{path};
     while (chain.back() != "/") {
-        chain.emplace_back(EnrollCommand::folderOf(chain.back()));
+        chain.emplace_back(PathParts::directory(chain.back()));
     }
     for (std::size_t i = chain.size() - 1; i > 0; --i) {
         const std::string &folder = chain[i];
@@ -132,8 +128,9 @@ std::optional<Refusal> untrustedFolders(const std::string &path, uid_t owner)
 // trustworthy as the agent.
 bool hasConfigurator(const std::string &agentPath, uid_t owner)
 {
-    const std::string folder(EnrollCommand::folderOf(agentPath));
-    const std::string_view suffix = nameOf(agentPath).substr(AgentContract::agentStem.size());
+    const std::string folder(PathParts::directory(agentPath));
+    const std::string_view suffix =
+        PathParts::lastComponent(agentPath).substr(AgentContract::agentStem.size());
     const std::unique_ptr<DIR, int (*)(DIR *)> entries(opendir(folder.c_str()), closedir);
     if (!entries) {
         return false;
@@ -162,15 +159,6 @@ std::vector<std::string> Accepted::arguments() const
             values[1],
             std::string(AgentContract::upnOverrideFlag),
             values[2]};
-}
-
-std::string_view folderOf(std::string_view path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string_view::npos) {
-        return {};
-    }
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
 Verdict parse(std::string_view line, std::string_view helperDirectory)
@@ -208,8 +196,10 @@ Verdict parse(std::string_view line, std::string_view helperDirectory)
     if (!line.empty()) {
         return Refusal{Reason::TrailingText};
     }
-    if (helperDirectory.empty() || folderOf(accepted.agentPath) != helperDirectory ||
-        nameOf(accepted.agentPath).substr(0, AgentContract::agentStem.size()) !=
+    // Named exactly: no trailing slash for the splitting to pass over.
+    if (helperDirectory.empty() || accepted.agentPath.ends_with('/') ||
+        PathParts::directory(accepted.agentPath) != helperDirectory ||
+        PathParts::lastComponent(accepted.agentPath).substr(0, AgentContract::agentStem.size()) !=
             AgentContract::agentStem) {
         return Refusal{Reason::NotAnAgentHere, std::string(helperDirectory)};
     }

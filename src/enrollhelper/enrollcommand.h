@@ -29,9 +29,6 @@ struct Accepted
 };
 using Verdict = std::variant<Accepted, Refusal>;
 
-// The folder part of an absolute or relative path ("/" for "/x", "" for "x").
-std::string_view folderOf(std::string_view path);
-
 // The words alone: the single-quoted path of a file named "OvataDeviceAgent"
 // plus a suffix in helperDirectory, then --configure, --token, --base-url and
 // --upn-override, each but the first followed by one single-quoted word

@@ -10,6 +10,7 @@
 #include "agentcontract.h"
 #include "enrollcommand.h"
 #include "ownprocess.h"
+#include "pathparts.h"
 #include "refusal.h"
 #include "supervisor.h"
 
@@ -85,7 +86,7 @@ int run()
     if (self.empty() || stat("/proc/self/exe", &own) != 0) {
         return report({Reason::NoOwnFile});
     }
-    const auto verdict = EnrollCommand::check(line, EnrollCommand::folderOf(self), own.st_uid);
+    const auto verdict = EnrollCommand::check(line, PathParts::directory(self), own.st_uid);
     if (const auto *refusal = std::get_if<Refusal>(&verdict)) {
         return report(*refusal);
     }

@@ -1,8 +1,8 @@
 // Blocking work (the probe, the configure run) on threads of our own: never
 // on Qt's shared pool, which the painter uses, so the window keeps drawing
-// whatever the agent does. The application waits for every job before it
-// ends, so an outcome is applied on the interface thread and nothing is left
-// running.
+// whatever the agent does. Every job's thread is joined before the
+// application object goes, and again before static destruction, so nothing
+// of ours runs on while the process ends.
 #pragma once
 
 #include <functional>

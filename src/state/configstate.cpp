@@ -21,7 +21,7 @@ ConfigState::Phase configureOutcome(const AgentInterface &agent, const QString &
     } catch (const std::exception &error) {
         return ConfigState::Failure{QString::fromUtf8(error.what())};
     } catch (...) {
-        return ConfigState::Failure{QStringLiteral("The configuration command failed.")};
+        return ConfigState::Failure{ConfigState::tr("The configuration command failed.")};
     }
 }
 
@@ -72,12 +72,12 @@ void ConfigState::setUpnOverride(const QString &upnOverride)
 void ConfigState::probe()
 {
     auto job = [weak = weak_from_this(), agent = m_agent, cancelled = m_probeCancelled] {
-        const Phase phase = agent->hasConfig(*cancelled) ? Phase(AlreadyConfigured{}) : Form{};
+        const bool configured = agent->hasConfig(*cancelled);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [weak, phase] {
+            [weak, configured] {
                 if (const auto self = weak.lock()) {
-                    self->setPhase(phase);
+                    self->setPhase(configured ? Phase(AlreadyConfigured{}) : Form{});
                 }
             },
             Qt::QueuedConnection);
@@ -102,7 +102,7 @@ void ConfigState::submit()
     const QString upnOverride = m_upnOverride.trimmed();
 
     if (token.isEmpty()) {
-        setPhase(Failure{QStringLiteral("Enrollment token is required.")});
+        setPhase(Failure{tr("Enrollment token is required.")});
         return;
     }
     setPhase(Submitting{});
@@ -112,7 +112,7 @@ void ConfigState::submit()
                 postPhase(std::move(self), configureOutcome(*agent, token, baseURL, upnOverride));
             });
     } catch (const std::system_error &error) {
-        setPhase(Failure{QStringLiteral("The configuration could not be started: %1")
+        setPhase(Failure{tr("The configuration could not be started: %1")
                              .arg(QString::fromLocal8Bit(error.what()))});
     }
 }

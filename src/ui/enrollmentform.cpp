@@ -41,17 +41,18 @@ EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, Q
 
     // Every change of a field's text (typing, pasting, undo, an assistive
     // technology) is a write; showing the state's value is not.
-    const auto bind = [this](QLineEdit *field, void (ConfigState::*write)(const QString &)) {
-        connect(field, &QLineEdit::textChanged, this, [this, write](const QString &text) {
-            if (!m_showing) {
-                (m_state.*write)(text);
-                sync();
-            }
-        });
+    const auto bind = [this](QLineEdit *field, std::function<void(const QString &)> write) {
+        connect(field, &QLineEdit::textChanged, this,
+                [this, write = std::move(write)](const QString &text) {
+                    if (!m_showing) {
+                        write(text);
+                        sync();
+                    }
+                });
     };
-    bind(m_token, &ConfigState::setToken);
-    bind(m_baseUrl, &ConfigState::setBaseURL);
-    bind(m_upnOverride, &ConfigState::setUpnOverride);
+    bind(m_token, [this](const QString &text) { m_state.setToken(text); });
+    bind(m_baseUrl, [this](const QString &text) { m_state.setBaseURL(text); });
+    bind(m_upnOverride, [this](const QString &text) { m_state.setUpnOverride(text); });
     connect(cancel, &QPushButton::clicked, this, [quit = std::move(quit)] { quit(); });
     connect(m_save, &QPushButton::clicked, this, [this] { m_state.submit(); });
 

@@ -94,6 +94,8 @@ private Q_SLOTS:
             << u"'/tmp/OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
         QTest::newRow("a folder below")
             << u"'DIR/x/OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
+        QTest::newRow("a trailing slash")
+            << u"'DIR/OvataDeviceAgent/'"_s + okTail << Reason::NotAnAgentHere;
         QTest::newRow("a folder above")
             << u"'DIR/../OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
         QTest::newRow("another program beside it")

@@ -4,6 +4,7 @@
 // in their order.
 #include "agentcontract.h"
 #include "enrollcommand.h"
+#include "pathparts.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -38,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (again != input || words.size() != 8 || words[0] != accepted->agentPath ||
             words[1] != AgentContract::configureFlag || words[2] != AgentContract::tokenFlag ||
             words[4] != AgentContract::baseUrlFlag || words[6] != AgentContract::upnOverrideFlag ||
-            EnrollCommand::folderOf(words[0]) != folder) {
+            PathParts::directory(words[0]) != folder) {
             std::abort();
         }
     }

@@ -2,9 +2,9 @@
 # Stages the README's install into DESTDIR and enrolls through the installed
 # program; then builds the Debian and the RPM package and inspects
 # them.
-#   install_package.sh <build directory> <e2e script> <stand-in agent>
+#   install_package.sh <build directory> <e2e script> <stand-in agent> <helper's file name>
 set -euo pipefail
-build=$1 e2e=$2 agent=$3
+build=$1 e2e=$2 agent=$3 helper=$4
 source "$(dirname "$0")/../support/common.sh"
 require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint rpmbuild rpmlint rpmsign gpg
 enter_sandbox "$@"
@@ -14,7 +14,7 @@ app_id=example.ovata.AgentConfigurator
 # Every file an install puts down, relative to /, for a prefix relative to /;
 # the polkit action goes where polkitd reads it, whatever the prefix.
 expected_files() {
-    printf '%s\n' "$1/lib/ovata/OvataAgentConfigurator" "$1/lib/ovata/ovata-enroll-helper" \
+    printf '%s\n' "$1/lib/ovata/OvataAgentConfigurator" "$1/lib/ovata/$helper" \
         "$1/share/applications/$app_id.desktop" \
         "$1/share/doc/ovata-agent-configurator/50-ovata-enroll.rules.example" \
         "$1/share/doc/ovata-agent-configurator/changelog.Debian.gz" \
@@ -27,31 +27,25 @@ expected_files() {
 # The README's install command, staged: DESTDIR holds everything it writes,
 # and /usr, where a stray write would go, is read-only meanwhile.
 stage=$work/stage
-DESTDIR=$stage unshare --mount sh -c 'mount --bind /usr /usr && mount -o remount,bind,ro /usr &&
-    exec cmake --install "$0" --prefix /usr/local' "$build" >"$work/install.log" 2>&1 && ok=yes || ok=no
-check "install: a DESTDIR install writes nothing outside DESTDIR" "$ok" yes
-[ "$ok" = yes ] || cat "$work/install.log" >&2
+check_runs "install: a DESTDIR install writes nothing outside DESTDIR" env DESTDIR="$stage" \
+    unshare --mount sh -c 'mount --bind /usr /usr && mount -o remount,bind,ro /usr &&
+    exec cmake --install "$0" --prefix /usr/local' "$build"
 check "install: exactly the expected files, no stand-in agent" \
     "$(cd "$stage" && find . -type f | sed 's|^\./||' | sort)" "$(expected_files usr/local)"
 prefix=$stage/usr/local
 check "install: the launcher names the installed program" \
     "$(sed -n 's/^Exec=//p' "$prefix/share/applications/$app_id.desktop")" \
     /usr/local/lib/ovata/OvataAgentConfigurator
-desktop-file-validate "$prefix/share/applications/$app_id.desktop" >"$work/desktop.log" 2>&1 &&
-    ok=yes || ok=no
-check "install: the desktop entry validates" "$ok" yes
-[ "$ok" = yes ] || cat "$work/desktop.log" >&2
-appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$work/as.log" 2>&1 &&
-    ok=yes || ok=no
-check "install: the metainfo validates" "$ok" yes
-[ "$ok" = yes ] || cat "$work/as.log" >&2
+check_runs "install: the desktop entry validates" \
+    desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+check_runs "install: the metainfo validates" \
+    appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 policy=$stage/usr/share/polkit-1/actions/$app_id.policy
 check "install: the polkit action names the installed helper" \
     "$(sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p' "$policy")" \
-    /usr/local/lib/ovata/ovata-enroll-helper
-xmllint --noout --dtdvalid /usr/share/polkit-1/policyconfig-1.dtd "$policy" 2>"$work/xml.log" &&
-    ok=yes || ok=no
-check "install: the polkit action is valid" "$ok" yes
+    /usr/local/lib/ovata/$helper
+check_runs "install: the polkit action is valid" \
+    xmllint --noout --dtdvalid /usr/share/polkit-1/policyconfig-1.dtd "$policy"
 
 # The installed program, beside a stand-in agent, reaches the form and enrolls.
 if OVATA_E2E_INSTALLED=$prefix/lib/ovata bash "$e2e" - - "$agent"; then
@@ -70,9 +64,9 @@ check "package: exactly the installed files, under /usr" \
     "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)" "$(expected_files usr)"
 check "package: programs are executable by all" \
     "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && /lib\/ovata\// {print $1}' | sort -u)" "-rwxr-xr-x"
-check "package: the polkit action names /usr/lib/ovata/ovata-enroll-helper" \
+check "package: the polkit action names /usr/lib/ovata/$helper" \
     "$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/polkit-1/actions/$app_id.policy" |
-        sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p')" /usr/lib/ovata/ovata-enroll-helper
+        sed -n 's|.*exec.path">\(.*\)</annotate>|\1|p')" "/usr/lib/ovata/$helper"
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in pkexec libqt6widgets6 libqt6gui6 libqt6core6; do
     case ", $depends," in *", $package"[\ ,]*) ok=yes ;; *) ok=no ;; esac

@@ -72,8 +72,8 @@ cmake --install "$build" --prefix /usr/local >/dev/null
 install=/usr/local/lib/ovata
 helper=$install/ovata-enroll-helper
 cp "$agent" "$install/OvataDeviceAgent"
-cp "$driver" "$work/polkitdriver"
-driver=$work/polkitdriver
+cp "$driver" "$install/polkitdriver"
+driver=$install/polkitdriver
 cp "$shim" "$work/sdloginshim.so"
 chmod -R a+rX "$work"
 state=$install/OvataDeviceAgent.state

@@ -6,10 +6,8 @@
 // text the window would show.
 #include "agentplatform.h"
 #include "configurecommand.h"
-#include "pkexechost.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -19,12 +17,11 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "usage: polkitdriver <application path>\n";
         return 2;
     }
-    AgentPlatform platform;
+    // The system's pkexec and the helper beside this driver, which lies in
+    // the installed folder, for the application named.
+    AgentPlatform platform = AgentPlatform::system();
     const QString application = QCoreApplication::arguments().at(1);
     platform.bundleLocation = [application] { return application; };
-    platform.privilegedHost = std::make_shared<PkexecHost>(
-        QStringLiteral("/usr/bin/pkexec"),
-        QFileInfo(application).absolutePath() + QLatin1String("/ovata-enroll-helper"));
     QTextStream out(stdout);
     try {
         runConfigure(platform, qEnvironmentVariable("OVATA_TOKEN"),

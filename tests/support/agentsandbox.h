@@ -3,13 +3,22 @@
 #pragma once
 
 #include "agentplatform.h"
+#include "contractstrings.h"
+#include "osascripthost.h"
+#include "pkexechost.h"
 
-#include <QByteArrayList>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
-#include <memory>
+#include <csignal>
 
-class PrivilegedHost;
+#include <sys/resource.h>
+
+// A sanitized program runs slower and keeps 16 MiB of freed memory aside.
+inline constexpr int boundScale = OVATA_BOUND_SCALE;
+inline constexpr long memorySlackKiB = OVATA_BOUND_SCALE > 1 ? 16 * 1024 : 0;
 
 class AgentSandbox
 {
@@ -21,40 +30,96 @@ public:
         QByteArray process; // "umask=… fds=… fsize=… cwd=…" as it started
     };
 
-    AgentSandbox();
+    // The stand-in agent (a copy, as installed: the helper runs no link, and
+    // only the agent of a configurator beside it) with these directives in
+    // its control file (see the stand-in's header).
+    explicit AgentSandbox(bool agent = true, const QByteArray &control = {})
+    {
+        QVERIFY(m_dir.isValid());
+        QFile file(state("control"));
+        QVERIFY(!agent || (QFile::copy(QStringLiteral(OVATA_TEST_DEVAGENT), agentPath()) &&
+                           QFile::copy(QStringLiteral(OVATA_TEST_DEVAGENT),
+                                       m_dir.filePath(QStringLiteral("OvataAgentConfigurator"))) &&
+                           QDir().mkpath(state("")) && file.open(QIODevice::WriteOnly) &&
+                           file.write(control) == control.size()));
+    }
     // Ends the children the agent left behind ("fork-hold").
-    ~AgentSandbox();
+    ~AgentSandbox()
+    {
+        QFile held(state("held"));
+        for (const QByteArray &pid :
+             held.open(QIODevice::ReadOnly) ? held.readAll().split('\n') : QByteArrayList()) {
+            if (pid.toInt() > 0) {
+                ::kill(pid.toInt(), SIGKILL);
+            }
+        }
+    }
     AgentSandbox(const AgentSandbox &) = delete;
     AgentSandbox &operator=(const AgentSandbox &) = delete;
 
-    QString directory() const { return m_dir.path(); }
-    QString agentPath() const { return m_dir.filePath(QStringLiteral("OvataDeviceAgent")); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString agentPath() const { return path(QStringLiteral("OvataDeviceAgent")); }
+    QString helperPath() const { return path(AgentContract::latin1(AgentContract::helperName)); }
 
-    // Puts the stand-in agent in place (a copy of the built one).
-    void installAgent() const;
-    // Replaces the agent's control file (see the stand-in's header).
-    void setControl(const QByteArray &directives) const;
-    // Every run of the agent, oldest first.
-    QList<Call> calls() const;
-
-    // Writes an executable script into the sandbox and returns its path.
-    QString writeScript(const QString &name, const QByteArray &body) const;
+    // Every run of the agent, oldest first: each record is "<pid> <euid>
+    // <process>\n", then every argument followed by NUL.
+    QList<Call> calls() const
+    {
+        QList<Call> result;
+        const QDir dir(state("calls"));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+            QFile file(dir.filePath(name));
+            file.open(QIODevice::ReadOnly); // unread, the record reads as no call
+            const QByteArray record = file.readAll();
+            const QByteArray header = record.left(record.indexOf('\n'));
+            QByteArrayList arguments = record.mid(header.size() + 1).split('\0');
+            arguments.removeLast();
+            result.append({header.split(' ').value(0).toLongLong(), arguments,
+                           header.mid(header.indexOf("umask="))});
+        }
+        return result;
+    }
 
     // The Linux road with the fake pkexec: our helper, copied beside the
-    // agent as installed, runs the command line.
-    AgentPlatform platform() const;
-    // A scripting host of the macOS kind: this program, started with "-e".
-    AgentPlatform platform(const QString &scriptHost) const;
+    // agent as installed, runs the command line. Or, given a script's body,
+    // a scripting host of the macOS kind.
+    AgentPlatform platform(const QByteArray &scriptHost = {}) const
+    {
+        AgentPlatform platform;
+        platform.bundleLocation = [bundle = path(QStringLiteral("OvataAgentConfigurator"))] {
+            return bundle;
+        };
+        QFile::copy(QStringLiteral(OVATA_TEST_HELPER), helperPath());
+        platform.privilegedHost =
+            std::make_shared<PkexecHost>(QStringLiteral(OVATA_TEST_FAKE_PKEXEC), helperPath());
+        QFile host(path(QStringLiteral("host")));
+        if (!scriptHost.isEmpty() && host.open(QIODevice::WriteOnly) &&
+            host.write("#!/bin/sh\n" + scriptHost) > 0 &&
+            host.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+            platform.privilegedHost = std::make_shared<OsascriptHost>(host.fileName());
+        }
+        return platform;
+    }
 
 private:
-    AgentPlatform platform(std::shared_ptr<const PrivilegedHost> host) const;
-    QString stateFile(const char *name) const;
+    QString state(const char *name) const
+    {
+        return agentPath() + QLatin1String(".state/") + QLatin1String(name);
+    }
 
     QTemporaryDir m_dir;
 };
 
 // Whether a process with this pid is alive (or a zombie).
-bool processExists(qint64 pid);
+inline bool processExists(qint64 pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+}
 
 // Peak resident memory of this process so far, in KiB.
-long peakRssKiB();
+inline long peakRssKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}

@@ -56,10 +56,11 @@ enter_sandbox() {
     exit "$status"
 }
 
-# Waits at most $2 seconds for our child $1 to end and returns its status; a
-# child still running then is killed and 124 returned.
+# Waits at most $2 seconds (times OVATA_BOUND_SCALE, under a sanitizer) for
+# our child $1 to end and returns its status; a child still running then is
+# killed and 124 returned.
 wait_bounded() {
-    local pid=$1 limit=$2 i
+    local pid=$1 limit=$(($2 * ${OVATA_BOUND_SCALE:-1})) i
     for ((i = 0; i < limit * 10; ++i)); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
@@ -84,6 +85,13 @@ check() { # <what> <actual> <expected>
     fi
 }
 
+# A check that a command succeeds; what it said is shown when it does not.
+check_runs() { # <what> <command...>
+    local what=$1 said
+    shift
+    said=$("$@" 2>&1) && check "$what" yes yes || check "$what: $said" no yes
+}
+
 # Starts a virtual X server on a free display, exports DISPLAY, and adds its
 # pid to the caller's $pids. $1: a folder for its files.
 start_xvfb() {
@@ -95,21 +103,19 @@ start_xvfb() {
     export DISPLAY=:$(cat "$1/display")
 }
 
-# Inside the sandbox: /usr/bin/pkexec runs its arguments as they are, so the
-# shipped program and helper run unchanged without polkit. $1: a folder.
+# Inside the sandbox: /usr/bin/pkexec is the tests' fake one, which runs its
+# arguments as they are, so the shipped program and helper run unchanged
+# without polkit. $1: a folder.
 pass_through_pkexec() {
-    printf '#!/bin/sh\nexec "$@"\n' >"$1/pkexec"
-    chmod +x "$1/pkexec"
+    cp "$(dirname "${BASH_SOURCE[0]}")/../fixtures/fake-pkexec" "$1/pkexec"
     mount --bind "$1/pkexec" /usr/bin/pkexec
 }
 
 # Lays out the application, its helper and the stand-in agent in folder $1 as
-# a package does.
+# a package does, each under the name it was built with.
 install_beside_agent() { # <folder> <application> <helper> <agent>
     mkdir -p "$1"
-    cp "$2" "$1/OvataAgentConfigurator"
-    cp "$3" "$1/ovata-enroll-helper"
-    cp "$4" "$1/OvataDeviceAgent"
+    cp "$2" "$3" "$4" "$1/"
 }
 
 # Ends what the script started, by the pids it kept in $pids.

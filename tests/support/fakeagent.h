@@ -1,9 +1,9 @@
 // An agent whose answers a test sets, which notes every call and can hold a
-// call until the test lets it go. Called from worker threads.
+// configure run until the test lets it go. Called from worker threads.
 #pragma once
 
 #include "agentinterface.h"
-#include "configureerror.h"
+#include "configureerror.h" // what a test has configure throw
 
 #include <QMutex>
 #include <QSemaphore>
@@ -16,18 +16,16 @@ class FakeAgent final : public AgentInterface
 public:
     bool hasConfig(const std::atomic_bool &) const override
     {
-        QMutexLocker lock(&m_mutex);
+        const QMutexLocker lock(&m_mutex);
         ++m_probes;
         return m_configured;
     }
-
     void configure(const QString &token, const QString &baseURL,
                    const QString &upnOverride) const override
     {
-        {
-            QMutexLocker lock(&m_mutex);
-            m_configureCalls.append(QStringList{token, baseURL, upnOverride});
-        }
+        m_mutex.lock();
+        m_configureCalls.append(QStringList{token, baseURL, upnOverride});
+        m_mutex.unlock();
         if (m_holdConfigure) {
             m_release.acquire();
         }
@@ -37,20 +35,19 @@ public:
     }
 
     void setConfigured(bool configured) { m_configured = configured; }
-    // Throws from configure.
+    // Called by configure; it throws what the run should.
     void setFailure(std::function<void()> failure) { m_failure = std::move(failure); }
-    // The configure run waits for release().
     void holdConfigure() { m_holdConfigure = true; }
     void release() const { m_release.release(); }
 
     int probes() const
     {
-        QMutexLocker lock(&m_mutex);
+        const QMutexLocker lock(&m_mutex);
         return m_probes;
     }
     QList<QStringList> configureCalls() const
     {
-        QMutexLocker lock(&m_mutex);
+        const QMutexLocker lock(&m_mutex);
         return m_configureCalls;
     }
 

@@ -196,7 +196,9 @@ private Q_SLOTS:
         Window window;
         window.agent->holdConfigure();
         if (fails) {
-            window.agent->setFailure([] { throw ConfigureError::osascriptFailed(1, u"no"_s); });
+            window.agent->setFailure([] {
+                throw ConfigureError(ConfigureError::OsascriptFailed{1, u"no"_s});
+            });
         }
         window.openForm();
         window.form()->tokenField()->insert(u"T"_s);
@@ -311,7 +313,9 @@ private Q_SLOTS:
     void reconfigureAndTryAgain()
     {
         Window window(true);
-        window.agent->setFailure([] { throw ConfigureError::osascriptFailed(1, u"(-128)"_s); });
+        window.agent->setFailure([] {
+            throw ConfigureError(ConfigureError::OsascriptFailed{1, u"(-128)"_s});
+        });
         window.open();
         window.view->state().setBaseURL(u"https://edited"_s);
         window.view->state().setToken(u"old"_s);

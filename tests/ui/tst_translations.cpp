@@ -13,6 +13,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include <system_error>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -74,9 +76,21 @@ void makeEveryOwnErrorText()
         ConfigureError error(reason);
         Q_UNUSED(error);
     }
-    // The system scripting host's texts read as macOS has them, untranslated.
-    ConfigureError::osascriptFailed(1, {});
     ConfigureError::binaryMissing(u"/x"_s);
+    // The system scripting host's texts read as macOS has them, untranslated.
+    ConfigureError{ConfigureError::OsascriptFailed{1, {}}};
+    // The state's own: a blank token, a failure without words, no thread.
+    const auto agent = std::make_shared<FakeAgent>();
+    agent->setFailure([] { throw 0; });
+    const auto noThread = [](BackgroundJobs::Job) {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    };
+    for (const auto &state : {ConfigState::create(agent), ConfigState::create(agent, noThread)}) {
+        state->submit();
+        state->setToken(u"T"_s);
+        state->submit();
+    }
+    BackgroundJobs::waitForAll();
 }
 
 } // namespace

@@ -37,6 +37,7 @@
 #include <thread>
 #include <vector>
 
+#include "agentcontract.h"
 #include "ownprocess.h"
 
 #include <dirent.h>
@@ -255,7 +256,8 @@ int main(int argc, char *argv[])
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     recordCall(stateDir, arguments, process);
 
-    if (arguments.size() == 1 && arguments[0] == "--has-config") {
+    using namespace AgentContract;
+    if (arguments.size() == 1 && arguments[0] == hasConfigFlag) {
         if (const int status = runDirectives(stateDir, "has-config"); status >= 0) {
             return status;
         }
@@ -263,8 +265,8 @@ int main(int argc, char *argv[])
         return stat((stateDir + "/config").c_str(), &info) == 0 ? 0 : 1;
     }
 
-    if (arguments.size() != 7 || arguments[0] != "--configure" || arguments[1] != "--token" ||
-        arguments[3] != "--base-url" || arguments[5] != "--upn-override") {
+    if (arguments.size() != 7 || arguments[0] != configureFlag || arguments[1] != tokenFlag ||
+        arguments[3] != baseUrlFlag || arguments[5] != upnOverrideFlag) {
         return usage();
     }
     if (const int status = runDirectives(stateDir, "configure"); status >= 0) {
