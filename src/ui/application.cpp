@@ -29,7 +29,6 @@ int main(int argc, char *argv[])
     bool runUnderWay = false;
     {
         ContentView window(std::make_shared<SystemAgent>());
-        window.setWindowTitle(ContentView::tr("Ovata Device Agent — Configuration"));
         window.show();
         WindowWatch::quitWhenDestroyed(window);
         status = QApplication::exec();

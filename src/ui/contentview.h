@@ -1,11 +1,13 @@
 // The window's one view: the heading, a rule, and the element of the current
 // phase below them. It owns the window's state, follows its notifications
-// and runs the start-up probe when first shown.
+// and runs the start-up probe, when first shown or, where the desktop has it
+// so, as it is built.
 #pragma once
 
 #include "configstate.h"
 #include "desktopconventions.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
@@ -41,6 +43,8 @@ public:
     // in the checking and saving phases).
     QWidget *content() const { return m_content; }
     QPushButton *defaultButton() const { return m_defaultButton; }
+    // The button Return presses now, drawn as the default.
+    QPushButton *returnTarget() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -54,7 +58,8 @@ private:
     void scheduleRefresh();
     void refresh();
     void replaceContent();
-    void fitHeight();
+    void fitSize();
+    void showReturnTarget();
 
     std::shared_ptr<ConfigState> m_state;
     QuitAction m_quit;
@@ -64,7 +69,9 @@ private:
     QPushButton *m_defaultButton = nullptr;
     EnrollmentForm *m_form = nullptr;
     std::optional<ConfigState::Phase> m_shownPhase;
+    QElapsedTimer m_contentShown;
     bool m_refreshPending = false;
     bool m_probed = false;
+    bool m_shown = false;
     bool m_closeRequested = false;
 };
