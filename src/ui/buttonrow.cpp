@@ -13,11 +13,8 @@ namespace {
 class FocusShownStyle final : public QProxyStyle
 {
 public:
-    FocusShownStyle()
-        : QProxyStyle(QStringLiteral("fusion"))
-    {
-        setParent(qApp);
-    }
+    // Over the application's own style, which it does not own.
+    FocusShownStyle() { setParent(qApp); }
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
     {

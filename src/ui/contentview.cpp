@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleHints>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -56,6 +57,12 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
     , m_conventions(conventions)
     , m_column(new QVBoxLayout(this))
 {
+    if (m_conventions.probesBeforeShown) {
+        // First, so the agent answers while the window is being built; the
+        // answer arrives through the event loop.
+        m_probed = true;
+        m_state->probe();
+    }
     AccessibleRoles::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
@@ -78,14 +85,12 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     connect(m_state.get(), &ConfigState::objectWillChange, this, &ContentView::scheduleRefresh);
+    m_strayKeys = new StrayKeys(*this, m_conventions.accessKeys);
     connect(qApp, &QApplication::focusChanged, this, &ContentView::showReturnTarget);
-    new StrayKeys(*this, m_conventions.accessKeys);
-    refresh();
-    if (m_conventions.probesBeforeShown) {
-        // The agent answers while the window is on its way to the screen;
-        // an answer that comes first makes the form the first thing shown.
-        m_probed = true;
-        m_state->probe();
+    // With the probe under way, the checking indicator is built only if the
+    // window is shown before the answer.
+    if (!m_probed) {
+        refresh();
     }
 }
 
@@ -93,8 +98,26 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
 // outcome to it; the view simply stops listening.
 ContentView::~ContentView() = default;
 
+void ContentView::showWhenProbed(int patienceMs)
+{
+    if (!m_conventions.probesBeforeShown ||
+        !std::holds_alternative<ConfigState::Checking>(m_state->phase())) {
+        show();
+        return;
+    }
+    m_showPending = true;
+    QTimer::singleShot(patienceMs, this, [this] {
+        if (std::exchange(m_showPending, false)) {
+            show();
+        }
+    });
+}
+
 void ContentView::showEvent(QShowEvent *event)
 {
+    if (!m_content) {
+        refresh();
+    }
     QWidget::showEvent(event);
     if (m_shown) {
         return;
@@ -177,6 +200,7 @@ QPushButton *ContentView::returnTarget() const
 
 void ContentView::showReturnTarget()
 {
+    m_strayKeys->putFirst();
     if (!m_content || !m_conventions.returnPressesFocusedButton) {
         return;
     }
@@ -212,6 +236,10 @@ void ContentView::refresh()
         replaceContent();
     } else if (m_form) {
         m_form->sync();
+    }
+    if (m_showPending && !std::holds_alternative<ConfigState::Checking>(m_state->phase())) {
+        m_showPending = false;
+        show();
     }
 }
 

@@ -19,6 +19,7 @@ class ConfigState;
 class EnrollmentForm;
 class ProgressIndicator;
 class QPushButton;
+class StrayKeys;
 class QVBoxLayout;
 
 class ContentView : public QWidget
@@ -39,6 +40,10 @@ public:
     ~ContentView() override;
 
     ConfigState &state() const { return *m_state; }
+    // Shows the window. Where the probe starts as the window is built, waits
+    // for its answer, at most `patienceMs`, so that an answer that comes
+    // first makes the form the first thing shown.
+    void showWhenProbed(int patienceMs);
     // The element of the current phase, and the button Return presses (none
     // in the checking and saving phases).
     QWidget *content() const { return m_content; }
@@ -70,8 +75,10 @@ private:
     EnrollmentForm *m_form = nullptr;
     std::optional<ConfigState::Phase> m_shownPhase;
     QElapsedTimer m_contentShown;
+    StrayKeys *m_strayKeys = nullptr;
     bool m_refreshPending = false;
     bool m_probed = false;
     bool m_shown = false;
+    bool m_showPending = false;
     bool m_closeRequested = false;
 };

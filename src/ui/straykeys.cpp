@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWindow>
 
 StrayKeys::StrayKeys(QWidget &window, bool altLettersAreKeys)
     : QObject(&window)
@@ -11,6 +12,12 @@ StrayKeys::StrayKeys(QWidget &window, bool altLettersAreKeys)
     , m_altLettersAreKeys(altLettersAreKeys)
 {
     // Key events go to the focused widget, so they are seen application-wide.
+    putFirst();
+}
+
+void StrayKeys::putFirst()
+{
+    // The filter installed last is asked first.
     qApp->installEventFilter(this);
 }
 
@@ -19,12 +26,18 @@ bool StrayKeys::eventFilter(QObject *object, QEvent *event)
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
         return false;
     }
+    // Judged where the window system hands the key over, before anything
+    // can hold it back, and again as it goes to the focused widget.
     auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget && object == m_window.windowHandle()) {
+        widget = m_window.focusWidget() ? m_window.focusWidget() : &m_window;
+    }
     if (!widget || widget->window() != &m_window) {
         return false;
     }
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (event->type() == QEvent::KeyRelease) {
+    // A copy sent again (timestamp 0) was judged as the original.
+    if (event->type() == QEvent::KeyRelease && key->timestamp() != 0) {
         m_releasedKey = key->key();
         m_releasedAt = key->timestamp();
     }

@@ -17,6 +17,12 @@ public:
     // key and never text.
     StrayKeys(QWidget &window, bool altLettersAreKeys);
 
+    // Puts this filter in front of the application's others again. Qt's
+    // AT-SPI bridge holds every key event back and sends a copy later, with
+    // no timestamp and never marked as a repeat, so this must see the
+    // original first.
+    void putFirst();
+
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 

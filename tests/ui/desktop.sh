@@ -14,7 +14,7 @@ set -euo pipefail
 app=$1 helper=$2 agent=$3 entry=$4
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/common.sh"
-require_tools Xvfb xdotool xprop xwininfo openbox setxkbmap dbus-daemon orca \
+require_tools Xvfb xdotool xprop xwininfo xev openbox setxkbmap dbus-daemon orca \
     /usr/libexec/at-spi-bus-launcher
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 enter_sandbox "$@"
@@ -74,11 +74,13 @@ control() { mkdir -p "$state"; printf '%b' "$1" >"$state/control"; }
 # window says; sets $app_pid and $window.
 start() { # <first words> [environment…]
     mark=$(($(wc -l <"$said") + 1))
-    env "${@:2}" "$install/OvataAgentConfigurator" >"$work/app.log" 2>&1 &
+    env "${@:2}" "$install/OvataAgentConfigurator" >>"$work/app.log" 2>&1 &
     app_pid=$!
     pids+=("$app_pid")
     window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Ovata Device Agent' | head -n 1)
-    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    # Once openbox manages it, so that its key bindings (Alt+F4) apply.
+    wait_for "openbox manages the window" eval "xprop -id $window _NET_WM_ALLOWED_ACTIONS | grep -q CLOSE"
+    xdotool windowactivate --sync "$window"
     wait_for "Orca says '$1'" heard "$1"
 }
 # Sets $ended to the program's exit status within $1 seconds, or "running".
@@ -103,6 +105,7 @@ control 'configure sleep 1500\nconfigure stderr bad token\\n\nconfigure exit 3\n
 xdotool type --delay 40 Zq7X
 xdotool key alt+e
 xdotool type --delay 40 w3Kp
+wait_for "Orca says ● for a character" heard "●"
 look token
 xdotool key Tab ctrl+a
 xdotool type --delay 20 https://abc.example
@@ -110,6 +113,7 @@ setxkbmap de
 xdotool key Tab a ISO_Level3_Shift+q b
 setxkbmap us
 xdotool key alt+s
+wait_for "Orca says what is under way" heard "Saving…"
 look saving
 check "the access keys save what was typed" "$(last_call)" \
     "--configure --token Zq7Xw3Kp --base-url https://abc.example --upn-override a@b "
@@ -122,12 +126,13 @@ wait_for "the failure is spoken" heard "Configuration failed"
 look failure
 check "closed while saving a run that fails, the window stays" "$(alive "$app_pid")" running
 
-# Return held on "Try Again" until Orca has seen three repeats: one press,
-# the form comes back and nothing is saved again.
+# Return held on "Try Again" until the X server has sent three repeats: one
+# press, the form comes back and nothing is saved again.
 control 'configure sleep 20000\n'
-mark=$(($(wc -l <"$said") + 1))
+stdbuf -oL xev -id "$window" -event keyboard >"$work/xev.log" 2>&1 &
+pids+=($!)
 xdotool keydown Return
-repeats() { [ "$(tail -n +"$mark" "$said" | grep -c "PROCESS ATSPI_KEY_PRESSED_EVENT: 'Return'")" -ge 4 ]; }
+repeats() { [ "$(grep -c '^KeyPress' "$work/xev.log")" -ge 4 ]; }
 wait_for "three repeats of a held Return" repeats
 xdotool keyup Return
 look form

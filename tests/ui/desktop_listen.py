@@ -27,6 +27,7 @@ from gi.repository import GLib
 app_name, folder, typed, pieces = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4:]
 seen = []  # (event type, source role, source name, text)
 failures = []
+tries = {}
 panels = {
     "enrolled": ("panel", "This computer is already enrolled.",
                  "The agent has an active enrollment token. You can re-enroll with a new token if needed."),
@@ -68,6 +69,9 @@ def look(label):
         if field is None or field.name != "Enrollment token":
             return failures.append("token: no password text named 'Enrollment token'")
         text = field.queryText()
+        tries[label] = tries.get(label, 0) + 1
+        if text.characterCount < typed and tries[label] < 50:
+            return False  # the last keys are still on their way
         answers = [text.getText(0, -1), text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_CHAR)[0],
                    text.getTextBeforeOffset(typed, pyatspi.TEXT_BOUNDARY_CHAR)[0]]
         seen.extend(("call", "password text", "", a) for a in answers)
@@ -109,8 +113,7 @@ def poll():
         if label == "stop":
             pyatspi.Registry.stop()
             return False
-        if label != "ready":
-            look(label)
+        if label != "ready" and look(label) is not False:
             os.remove(os.path.join(folder, label))
     return True
 
