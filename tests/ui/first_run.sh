@@ -8,7 +8,7 @@ set -euo pipefail
 source_dir=$1 build=$2
 source "$(dirname "$0")/../support/common.sh"
 [ "$(id -u)" -eq 0 ] || skip "starting polkit for ./run needs root"
-require_tools xvfb-run xdotool /usr/lib/polkit-1/polkitd
+require_tools xvfb-run xdotool xwininfo /usr/lib/polkit-1/polkitd
 enter_sandbox "$@"
 # This test's own /run/dbus and demo folder: no bus or polkit daemon of the
 # machine is seen, and the agent's state in the demo folder is not touched.
@@ -41,8 +41,12 @@ export DISPLAY=${xvfb_args[1]}
 for ((i = 0; i < ${#xvfb_args[@]}; ++i)); do
     [ "${xvfb_args[i]}" = -auth ] && export XAUTHORITY=${xvfb_args[i + 1]}
 done
-# The window is shown once the probe has answered: the form is there.
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Ovata Device Agent' | head -n 1)
+# The form, taller than the checking indicator, is there once the probe has answered.
+for _ in $(seq 200); do
+    [ "$(xwininfo -id "$window" | sed -n 's/^ *Height: //p')" -gt 200 ] && break
+    sleep 0.1
+done
 xdotool windowfocus --sync "$window" type --delay 15 first-run-token
 xdotool key Return
 for _ in $(seq 200); do [ -f "$state/config" ] && break; sleep 0.1; done
