@@ -176,9 +176,10 @@ void ContentView::keyPressEvent(QKeyEvent *event)
     if (m_refreshPending) {
         refresh();
     }
-    // A Return this soon was meant for what was shown before, as a double
-    // press: one press, one action.
-    if (m_contentShown.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+    // A Return this soon, with nothing typed in between, was meant for what
+    // was shown before, as a double press: one press, one action.
+    if (m_contentShown.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
+        m_strayKeys->otherPresses() == m_pressesBeforeShown) {
         return;
     }
     QPushButton *target = returnTarget();
@@ -308,6 +309,7 @@ void ContentView::replaceContent()
     m_column->addWidget(m_content);
     m_content->show();
     m_contentShown.start();
+    m_pressesBeforeShown = m_strayKeys->otherPresses();
     fitSize();
     // Focus moves once the new content stands, so a screen reader hears it
     // after everything the content said while it was built: the form is

@@ -75,6 +75,7 @@ private:
     EnrollmentForm *m_form = nullptr;
     std::optional<ConfigState::Phase> m_shownPhase;
     QElapsedTimer m_contentShown;
+    int m_pressesBeforeShown = 0;
     StrayKeys *m_strayKeys = nullptr;
     bool m_refreshPending = false;
     bool m_probed = false;

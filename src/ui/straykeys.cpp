@@ -41,6 +41,10 @@ bool StrayKeys::eventFilter(QObject *object, QEvent *event)
         m_releasedKey = key->key();
         m_releasedAt = key->timestamp();
     }
+    const bool returnKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (event->type() == QEvent::KeyPress && !returnKey && object == m_window.windowHandle()) {
+        ++m_otherPresses;
+    }
     const bool pressesButton =
         key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
         (key->key() == Qt::Key_Space && qobject_cast<QAbstractButton *>(widget));

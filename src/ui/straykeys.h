@@ -23,12 +23,17 @@ public:
     // original first.
     void putFirst();
 
+    // How many presses of other keys than Return have reached the window:
+    // what was typed since a moment.
+    int otherPresses() const { return m_otherPresses; }
+
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
     QWidget &m_window;
     bool m_altLettersAreKeys;
+    int m_otherPresses = 0;
     int m_releasedKey = 0;
     quint64 m_releasedAt = 0;
 };
