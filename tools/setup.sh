@@ -31,8 +31,9 @@ debian_packages=(
     # The polkit test listens on /dev/log.
     socat
     # What a screen reader hears: the AT-SPI registry, its Python client,
-    # and a clipboard to paste from.
-    at-spi2-core python3-pyatspi xclip
+    # a clipboard to paste from, and Orca itself; a German keyboard layout
+    # for AltGr; a platform theme that sets a large font as a desktop would.
+    at-spi2-core python3-pyatspi xclip orca speech-dispatcher espeak-ng x11-xkb-utils qt6ct
     # The benchmarks watch the X server directly.
     libxcb1-dev
 )

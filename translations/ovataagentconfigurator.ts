@@ -150,6 +150,10 @@
         <source>This computer is already enrolled.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The enrollment is still running. This window closes once it has succeeded; closing it again quits, but a command already running as administrator may go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EnrollmentForm</name>

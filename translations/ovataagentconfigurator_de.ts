@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>The agent has an active enrollment token. You can re-enroll with a new token if needed.</source>
-        <translation>Der Agent hat ein aktives Registrierungstoken. Bei Bedarf können Sie sich mit einem neuen Token erneut registrieren.</translation>
+        <translation>Der Agent hat ein aktives Registrierungstoken. Bei Bedarf können Sie diesen Computer mit einem neuen Token erneut registrieren.</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -151,6 +151,10 @@
         <source>This computer is already enrolled.</source>
         <translation>Dieser Computer ist bereits registriert.</translation>
     </message>
+    <message>
+        <source>The enrollment is still running. This window closes once it has succeeded; closing it again quits, but a command already running as administrator may go on.</source>
+        <translation>Die Registrierung läuft noch. Dieses Fenster schließt sich, sobald sie gelungen ist; erneutes Schließen beendet das Programm, ein bereits als Administrator laufender Befehl kann aber weiterlaufen.</translation>
+    </message>
 </context>
 <context>
     <name>EnrollmentForm</name>
@@ -184,7 +188,7 @@
     </message>
     <message>
         <source>Left blank, %1 is used.</source>
-        <translation>Leer gelassen, wird %1 verwendet.</translation>
+        <translation>Bleibt das Feld leer, wird %1 verwendet.</translation>
     </message>
 </context>
 <context>

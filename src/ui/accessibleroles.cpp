@@ -7,6 +7,8 @@
 
 #include <QAccessibleWidget>
 #include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 
 namespace {
@@ -37,16 +39,25 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     }
     if (className == QLatin1String("StatusPanel")) {
         auto *panel = static_cast<StatusPanel *>(object);
+        // A dialog is what a screen reader would call the others, and they
+        // are not one: a named grouping is read by its name and text alone.
         return new QAccessibleWidget(panel, panel->isAlert() ? QAccessible::AlertMessage
-                                                             : QAccessible::Dialog);
+                                                             : QAccessible::Grouping);
     }
     if (className == QLatin1String("QFrame") &&
         static_cast<QFrame *>(object)->frameShape() == QFrame::HLine) {
         return new QAccessibleWidget(static_cast<QFrame *>(object), QAccessible::Separator);
     }
-    if (className == QLatin1String("QProgressBar") &&
-        qobject_cast<ProgressIndicator *>(object->parent())) {
+    const auto *indicator = qobject_cast<ProgressIndicator *>(object->parent());
+    if (className == QLatin1String("QProgressBar") && indicator) {
         return new BusyBarAccessible(static_cast<QWidget *>(object));
+    }
+    if (className == QLatin1String("QLabel") && indicator && indicator->note() == object) {
+        return new QAccessibleWidget(static_cast<QLabel *>(object), QAccessible::Notification);
+    }
+    if (className == QLatin1String("QLineEdit") &&
+        static_cast<QLineEdit *>(object)->echoMode() != QLineEdit::Normal) {
+        return SecretFieldAccessibility::interfaceFor(static_cast<QLineEdit *>(object));
     }
     return nullptr;
 }

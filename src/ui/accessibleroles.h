@@ -1,9 +1,11 @@
 // What assistive technology is told about the window's own widgets where a
 // plain widget says too little: the view is the window; the rule below the
-// heading is a separator; a status panel is a dialog, or an alert for a
+// heading is a separator; a status panel is a grouping, or an alert for a
 // failure, named by its headline and described by its text; the busy
 // indicator's bar, which has the focus while the agent is asked or a
-// configuration saved, is busy and has no value to read or change.
+// configuration saved, is busy and has no value to read or change; the note
+// below it is a notification, spoken as it appears; a masked field tells
+// bullets.
 #pragma once
 
 namespace AccessibleRoles {

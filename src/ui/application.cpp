@@ -29,8 +29,9 @@ int main(int argc, char *argv[])
     bool runUnderWay = false;
     {
         ContentView window(std::make_shared<SystemAgent>());
-        window.setWindowTitle(ContentView::tr("Ovata Device Agent — Configuration"));
-        window.show();
+        // A slow agent: the checking indicator shows, as it would anyway.
+        window.showWhenProbed(100);
+        window.winId();
         WindowWatch::quitWhenDestroyed(window);
         status = QApplication::exec();
         runUnderWay = std::holds_alternative<ConfigState::Submitting>(window.state().phase());

@@ -1,10 +1,12 @@
 #include "contentview.h"
 
 #include "accessibleroles.h"
+#include "accesskeys.h"
 #include "configstate.h"
 #include "enrollmentform.h"
 #include "progressindicator.h"
 #include "statuspanel.h"
+#include "straykeys.h"
 #include "textstyles.h"
 
 #include <QApplication>
@@ -15,7 +17,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleHints>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -50,12 +57,19 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
     , m_conventions(conventions)
     , m_column(new QVBoxLayout(this))
 {
+    if (m_conventions.probesBeforeShown) {
+        // First, so the agent answers while the window is being built; the
+        // answer arrives through the event loop.
+        m_probed = true;
+        m_state->probe();
+    }
     AccessibleRoles::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
-    m_column->setAlignment(Qt::AlignTop);
 
+    // The heading is the window's title too.
     auto *heading = new QLabel(tr("Ovata Device Agent — Configuration"), this);
+    setWindowTitle(heading->text());
     heading->setTextFormat(Qt::PlainText);
     heading->setWordWrap(true); // large fonts must not cut it
     TextStyles::applyTitle2(heading);
@@ -66,40 +80,66 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
     rule->setFrameShadow(QFrame::Sunken);
     m_column->addWidget(rule);
 
-    setFixedWidth(windowWidth);
     // Of a fixed size: nothing to maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     connect(m_state.get(), &ConfigState::objectWillChange, this, &ContentView::scheduleRefresh);
-    refresh();
+    m_strayKeys = new StrayKeys(*this, m_conventions.accessKeys);
+    connect(qApp, &QApplication::focusChanged, this, &ContentView::showReturnTarget);
+    // With the probe under way, the checking indicator is built only if the
+    // window is shown before the answer.
+    if (!m_probed) {
+        refresh();
+    }
 }
 
 // A configure run still under way keeps the state alive and applies its
 // outcome to it; the view simply stops listening.
 ContentView::~ContentView() = default;
 
+void ContentView::showWhenProbed(int patienceMs)
+{
+    if (!m_conventions.probesBeforeShown ||
+        !std::holds_alternative<ConfigState::Checking>(m_state->phase())) {
+        show();
+        return;
+    }
+    m_showPending = true;
+    QTimer::singleShot(patienceMs, this, [this] {
+        if (std::exchange(m_showPending, false)) {
+            show();
+        }
+    });
+}
+
 void ContentView::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
-    if (!m_probed) {
-        m_probed = true;
-        // Queued, so the window reaches the screen first: starting a process
-        // stalls this one while it forks, and the icon is decoded for every
-        // size the window system is sent.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_state->probe();
-                QIcon icon;
-                for (const int size : {32, 64, 256}) {
-                    icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size),
-                                 QSize(size, size));
-                }
-                setWindowIcon(icon);
-            },
-            Qt::QueuedConnection);
+    if (!m_content) {
+        refresh();
     }
+    QWidget::showEvent(event);
+    if (m_shown) {
+        return;
+    }
+    m_shown = true;
+    // Queued, so the window reaches the screen first: starting a process
+    // stalls this one while it forks, and the icon is decoded for every size
+    // the window system is sent.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_probed) {
+                m_probed = true;
+                m_state->probe();
+            }
+            QIcon icon;
+            for (const int size : {32, 64, 256}) {
+                icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
+            }
+            setWindowIcon(icon);
+        },
+        Qt::QueuedConnection);
 }
 
 void ContentView::closeEvent(QCloseEvent *event)
@@ -112,9 +152,14 @@ void ContentView::closeEvent(QCloseEvent *event)
     event->ignore();
     m_closeRequested = true;
     if (auto *indicator = qobject_cast<ProgressIndicator *>(m_content)) {
-        indicator->setNote(tr("The enrollment is still running. This window closes once it has "
-                              "succeeded; close it again to stop the enrollment."));
-        fitHeight();
+        indicator->setNote(
+            m_conventions.secondCloseEndsRootRun
+                ? tr("The enrollment is still running. This window closes once it has "
+                     "succeeded; close it again to stop the enrollment.")
+                : tr("The enrollment is still running. This window closes once it has "
+                     "succeeded; closing it again quits, but a command already running as "
+                     "administrator may go on."));
+        fitSize();
     }
 }
 
@@ -131,16 +176,41 @@ void ContentView::keyPressEvent(QKeyEvent *event)
     if (m_refreshPending) {
         refresh();
     }
-    // Where the desktop has it so, Return presses the focused button.
-    QPushButton *target = m_defaultButton;
-    auto *focused = qobject_cast<QPushButton *>(focusWidget());
-    if (m_conventions.returnPressesFocusedButton && focused && m_content &&
-        m_content->isAncestorOf(focused)) {
-        target = focused;
+    // A Return this soon, with nothing typed in between, was meant for what
+    // was shown before, as a double press: one press, one action.
+    if (m_contentShown.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
+        m_strayKeys->otherPresses() == m_pressesBeforeShown) {
+        return;
     }
+    QPushButton *target = returnTarget();
     if (target && target->isEnabled()) {
         target->click();
     }
+}
+
+QPushButton *ContentView::returnTarget() const
+{
+    // Where the desktop has it so, Return presses the focused button.
+    auto *focused = qobject_cast<QPushButton *>(focusWidget());
+    if (m_conventions.returnPressesFocusedButton && focused && m_content &&
+        m_content->isAncestorOf(focused)) {
+        return focused;
+    }
+    return m_defaultButton;
+}
+
+void ContentView::showReturnTarget()
+{
+    m_strayKeys->putFirst();
+    if (!m_content || !m_conventions.returnPressesFocusedButton) {
+        return;
+    }
+    QPushButton *target = returnTarget();
+    for (auto *button : m_content->findChildren<QPushButton *>()) {
+        button->setDefault(button == target);
+    }
+    // Focus is shown however it came, not only after Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void ContentView::scheduleRefresh()
@@ -168,15 +238,20 @@ void ContentView::refresh()
     } else if (m_form) {
         m_form->sync();
     }
+    if (m_showPending && !std::holds_alternative<ConfigState::Checking>(m_state->phase())) {
+        m_showPending = false;
+        show();
+    }
 }
 
 void ContentView::replaceContent()
 {
     // Nothing of the previous phase survives, so nothing of it is reachable.
-    delete m_content;
-    m_content = nullptr;
+    // (Forgotten before it goes: its focus moves away as it is deleted.)
+    QWidget *previous = std::exchange(m_content, nullptr);
     m_defaultButton = nullptr;
     m_form = nullptr;
+    delete previous;
 
     const ConfigState::Phase phase = m_state->phase();
     if (m_closeRequested && std::holds_alternative<ConfigState::Success>(phase)) {
@@ -228,9 +303,14 @@ void ContentView::replaceContent()
         m_defaultButton = m_form->defaultButton();
     }
 
+    if (m_conventions.accessKeys) {
+        AccessKeys::assign(m_content);
+    }
     m_column->addWidget(m_content);
     m_content->show();
-    fitHeight();
+    m_contentShown.start();
+    m_pressesBeforeShown = m_strayKeys->otherPresses();
+    fitSize();
     // Focus moves once the new content stands, so a screen reader hears it
     // after everything the content said while it was built: the form is
     // ready for the token to be pasted; an indicator says what is under
@@ -244,10 +324,18 @@ void ContentView::replaceContent()
         focus, [focus] { focus->setFocus(); }, Qt::QueuedConnection);
 }
 
-void ContentView::fitHeight()
+void ContentView::fitSize()
 {
     m_column->activate();
-    const int height = m_column->hasHeightForWidth() ? m_column->totalHeightForWidth(windowWidth)
+    int width = windowWidth;
+    if (m_conventions.widensForLargeFonts) {
+        // Wider where a large font needs it, never wider than the screen.
+        const QScreen *screen = this->screen();
+        const int widest = screen ? screen->availableGeometry().width() : windowWidth;
+        width =
+            qBound(windowWidth, m_column->totalMinimumSize().width(), qMax(widest, windowWidth));
+    }
+    const int height = m_column->hasHeightForWidth() ? m_column->totalHeightForWidth(width)
                                                      : m_column->totalSizeHint().height();
-    setFixedHeight(height);
+    setFixedSize(width, height);
 }

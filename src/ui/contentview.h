@@ -1,11 +1,13 @@
 // The window's one view: the heading, a rule, and the element of the current
 // phase below them. It owns the window's state, follows its notifications
-// and runs the start-up probe when first shown.
+// and runs the start-up probe, when first shown or, where the desktop has it
+// so, as it is built.
 #pragma once
 
 #include "configstate.h"
 #include "desktopconventions.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
@@ -17,6 +19,7 @@ class ConfigState;
 class EnrollmentForm;
 class ProgressIndicator;
 class QPushButton;
+class StrayKeys;
 class QVBoxLayout;
 
 class ContentView : public QWidget
@@ -37,10 +40,16 @@ public:
     ~ContentView() override;
 
     ConfigState &state() const { return *m_state; }
+    // Shows the window. Where the probe starts as the window is built, waits
+    // for its answer, at most `patienceMs`, so that an answer that comes
+    // first makes the form the first thing shown.
+    void showWhenProbed(int patienceMs);
     // The element of the current phase, and the button Return presses (none
     // in the checking and saving phases).
     QWidget *content() const { return m_content; }
     QPushButton *defaultButton() const { return m_defaultButton; }
+    // The button Return presses now, drawn as the default.
+    QPushButton *returnTarget() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -54,7 +63,8 @@ private:
     void scheduleRefresh();
     void refresh();
     void replaceContent();
-    void fitHeight();
+    void fitSize();
+    void showReturnTarget();
 
     std::shared_ptr<ConfigState> m_state;
     QuitAction m_quit;
@@ -64,7 +74,12 @@ private:
     QPushButton *m_defaultButton = nullptr;
     EnrollmentForm *m_form = nullptr;
     std::optional<ConfigState::Phase> m_shownPhase;
+    QElapsedTimer m_contentShown;
+    int m_pressesBeforeShown = 0;
+    StrayKeys *m_strayKeys = nullptr;
     bool m_refreshPending = false;
     bool m_probed = false;
+    bool m_shown = false;
+    bool m_showPending = false;
     bool m_closeRequested = false;
 };

@@ -1,10 +1,10 @@
 #include "enrollmentform.h"
 
+#include "buttonrow.h"
 #include "configstate.h"
 #include "contractstrings.h"
 #include "textstyles.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,8 +20,8 @@ EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, Q
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(14);
 
-    m_token = addField(tr("Enrollment token"), tr("paste tenant enrollment token"));
-    m_token->setEchoMode(QLineEdit::Password);
+    m_token =
+        addField(tr("Enrollment token"), tr("paste tenant enrollment token"), QLineEdit::Password);
     const QString defaultUrl = AgentContract::latin1(AgentContract::defaultCloudServiceUrl);
     m_baseUrl = addField(tr("Cloud service URL"), defaultUrl);
     // Not described by its placeholder, which is its own value.
@@ -30,36 +30,28 @@ EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, Q
     m_upnOverride =
         addField(tr("User UPN override"), tr("optional — leave blank to detect logged-in user"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto *cancel = new QPushButton(tr("Cancel"), this);
-    buttons->addWidget(cancel);
-    m_save = new QPushButton(tr("Save and Enroll"), this);
+    auto *buttons = new ButtonRow(this);
+    auto *cancel = buttons->addButton(tr("Cancel"));
+    m_save = buttons->addButton(tr("Save and Enroll"));
     m_save->setDefault(true);
-    buttons->addWidget(m_save);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     // Every change of a field's text (typing, pasting, undo, an assistive
     // technology) is a write; showing the state's value is not.
-    const auto bind = [this](QLineEdit *field, std::function<void(const QString &)> write) {
-        connect(field, &QLineEdit::textChanged, this,
-                [this, write = std::move(write)](const QString &text) {
-                    if (!m_showing) {
-                        write(text);
-                        sync();
-                    }
-                });
-    };
-    bind(m_token, [this](const QString &text) { m_state.setToken(text); });
-    bind(m_baseUrl, [this](const QString &text) { m_state.setBaseURL(text); });
-    bind(m_upnOverride, [this](const QString &text) { m_state.setUpnOverride(text); });
+    connect(m_token, &QLineEdit::textChanged, this,
+            [this](const QString &text) { edited(&ConfigState::setToken, text); });
+    connect(m_baseUrl, &QLineEdit::textChanged, this,
+            [this](const QString &text) { edited(&ConfigState::setBaseURL, text); });
+    connect(m_upnOverride, &QLineEdit::textChanged, this,
+            [this](const QString &text) { edited(&ConfigState::setUpnOverride, text); });
     connect(cancel, &QPushButton::clicked, this, [quit = std::move(quit)] { quit(); });
     connect(m_save, &QPushButton::clicked, this, [this] { m_state.submit(); });
 
     sync();
 }
 
-QLineEdit *EnrollmentForm::addField(const QString &label, const QString &placeholder)
+QLineEdit *EnrollmentForm::addField(const QString &label, const QString &placeholder,
+                                    QLineEdit::EchoMode echo)
 {
     auto *group = new QVBoxLayout;
     group->setSpacing(4);
@@ -69,6 +61,9 @@ QLineEdit *EnrollmentForm::addField(const QString &label, const QString &placeho
     group->addWidget(caption);
 
     auto *field = new QLineEdit(this);
+    // Before anything is told about it: assistive technology keeps the
+    // interface it first got for the field.
+    field->setEchoMode(echo);
     // Never shortened: a value too long for the agent is refused at submit.
     field->setMaxLength(INT_MAX);
     field->setPlaceholderText(placeholder);
@@ -81,6 +76,14 @@ QLineEdit *EnrollmentForm::addField(const QString &label, const QString &placeho
 
     static_cast<QVBoxLayout *>(layout())->addLayout(group);
     return field;
+}
+
+void EnrollmentForm::edited(Write write, const QString &text)
+{
+    if (!m_showing) {
+        (m_state.*write)(text);
+        sync();
+    }
 }
 
 void EnrollmentForm::sync()

@@ -2,12 +2,12 @@
 // two-way to the state, with "Cancel" and "Save and Enroll".
 #pragma once
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include <functional>
 
 class ConfigState;
-class QLineEdit;
 class QPushButton;
 
 class EnrollmentForm : public QWidget
@@ -28,7 +28,10 @@ public:
     QLineEdit *upnOverrideField() const { return m_upnOverride; }
 
 private:
-    QLineEdit *addField(const QString &label, const QString &placeholder);
+    using Write = void (ConfigState::*)(const QString &);
+    void edited(Write write, const QString &text);
+    QLineEdit *addField(const QString &label, const QString &placeholder,
+                        QLineEdit::EchoMode echo = QLineEdit::Normal);
 
     ConfigState &m_state;
     QLineEdit *m_token;

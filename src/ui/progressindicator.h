@@ -1,7 +1,7 @@
 // The busy indicator shown while the agent is asked or a configuration is
 // saved: an indeterminate bar across the column with its label centred, and
-// a note below when there is more to say. It takes focus, so a screen reader
-// says what is under way.
+// a note below when there is more to say, spoken as it appears. It takes
+// focus, so a screen reader says what is under way.
 #pragma once
 
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "statuspanel.h"
 
+#include "buttonrow.h"
 #include "messageview.h"
 #include "textstyles.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,8 +28,6 @@ StatusPanel::StatusPanel(const QString &headline, const QString &detail, Detail 
                          QWidget *parent)
     : QWidget(parent)
     , m_headline(new QLabel(headline, this))
-    , m_detail(makeDetail(detail, kind, this))
-    , m_buttonRow(new QWidget(this))
     , m_alert(kind == Detail::RunTimeMessage)
 {
     setAccessibleName(headline);
@@ -43,11 +41,9 @@ StatusPanel::StatusPanel(const QString &headline, const QString &detail, Detail 
     TextStyles::applyHeadline(m_headline);
     layout->addWidget(m_headline);
 
-    layout->addWidget(m_detail);
-
-    auto *row = new QHBoxLayout(m_buttonRow);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addStretch();
+    layout->addWidget(makeDetail(detail, kind, this));
+    // After the detail, so Tab reaches a message before the buttons.
+    m_buttonRow = new ButtonRow(this);
     layout->addWidget(m_buttonRow);
 }
 
@@ -56,8 +52,7 @@ QPushButton *StatusPanel::addButton(const QString &title)
     if (m_defaultButton) {
         m_defaultButton->setDefault(false);
     }
-    m_defaultButton = new QPushButton(title, m_buttonRow);
+    m_defaultButton = m_buttonRow->addButton(title);
     m_defaultButton->setDefault(true);
-    m_buttonRow->layout()->addWidget(m_defaultButton);
     return m_defaultButton;
 }

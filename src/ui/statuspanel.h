@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class ButtonRow;
 class QLabel;
 class QPushButton;
 
@@ -26,17 +27,15 @@ public:
     QPushButton *defaultButton() const { return m_defaultButton; }
 
     QLabel *headline() const { return m_headline; }
-    QWidget *detail() const { return m_detail; }
 
     // A run-time message tells of a failure: the panel is announced as an
-    // alert rather than as a dialog. Either way it is named by its headline
-    // and described by its detail.
+    // alert. Either way it is named by its headline and described by its
+    // detail.
     bool isAlert() const { return m_alert; }
 
 private:
     QLabel *m_headline;
-    QWidget *m_detail;
-    QWidget *m_buttonRow;
+    ButtonRow *m_buttonRow = nullptr;
     QPushButton *m_defaultButton = nullptr;
     bool m_alert = false;
 };

@@ -52,7 +52,7 @@ void applyCallout(QWidget *widget)
 void applySecondary(QWidget *widget)
 {
     QColor color = widget->palette().color(QPalette::WindowText);
-    color.setAlphaF(0.65);
+    color.setAlphaF(0.65f);
     setForeground(widget, color);
 }
 

@@ -96,7 +96,11 @@ check_runs() { # <what> <command...>
 # pid to the caller's $pids. $1: a folder for its files.
 start_xvfb() {
     exec 3>"$1/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+    # A display no server uses in any mount namespace: the abstract sockets
+    # tell, where another namespace's lock files do not.
+    local display=100
+    while grep -q "/tmp/.X11-unix/X$display\b" /proc/net/unix; do display=$((display + 1)); done
+    Xvfb ":$display" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
     pids+=($!)
     local _
     for _ in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done

@@ -8,7 +8,7 @@ set -euo pipefail
 source_dir=$1 build=$2
 source "$(dirname "$0")/../support/common.sh"
 [ "$(id -u)" -eq 0 ] || skip "starting polkit for ./run needs root"
-require_tools xvfb-run xdotool /usr/lib/polkit-1/polkitd
+require_tools xvfb-run xdotool xwininfo /usr/lib/polkit-1/polkitd
 enter_sandbox "$@"
 # This test's own /run/dbus and demo folder: no bus or polkit daemon of the
 # machine is seen, and the agent's state in the demo folder is not touched.
@@ -42,18 +42,24 @@ for ((i = 0; i < ${#xvfb_args[@]}; ++i)); do
     [ "${xvfb_args[i]}" = -auth ] && export XAUTHORITY=${xvfb_args[i + 1]}
 done
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Ovata Device Agent' | head -n 1)
-for _ in $(seq 100); do [ -n "$(ls "$state/calls" 2>/dev/null)" ] && break; sleep 0.1; done
-sleep 0.5
+# The form, taller than the checking indicator, is there once the probe has answered.
+for _ in $(seq 200); do
+    [ "$(xwininfo -id "$window" | sed -n 's/^ *Height: //p')" -gt 200 ] && break
+    sleep 0.1
+done
 xdotool windowfocus --sync "$window" type --delay 15 first-run-token
 xdotool key Return
 for _ in $(seq 200); do [ -f "$state/config" ] && break; sleep 0.1; done
 [ -f "$state/config" ] || { echo "FAIL: saving did not work" >&2; cat "$scratch/run.log" >&2; exit 1; }
 last=$(ls "$state/calls" | tail -n 1)
 [ "$(head -n 1 "$state/calls/$last" | cut -d' ' -f2)" = 0 ] || { echo "FAIL: not as root" >&2; exit 1; }
-sleep 0.5
-# Done ends the window, and ./run then its display: xdotool may lose the
-# display before it returns. What counts is that ./run ends, and how.
-xdotool key Return || true
+# Return does nothing until the success panel is shown, then Done ends the
+# window, and ./run its display: xdotool may lose the display before it
+# returns. What counts is that ./run ends, and how.
+for _ in $(seq 50); do
+    pgrep -x OvataAgentConfi >/dev/null && xdotool key Return 2>/dev/null || break
+    sleep 0.2
+done
 status=0
 wait_bounded "$run_pid" 20 || status=$?
 run_pid=

@@ -5,20 +5,17 @@
 #include <QWidget>
 #include <QWindow>
 
-#ifdef OVATA_HAVE_XCB
 #include <xcb/xcb.h>
-#endif
 
 namespace {
 
-// Whether the window system still knows the window. Minimizing unmaps a
-// window as destroying it does; only asking tells them apart.
+// Whether the X server still knows the window. Minimizing unmaps a window
+// as destroying it does; only asking tells them apart.
 bool stillExists(const QWindow &window)
 {
-#ifdef OVATA_HAVE_XCB
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11) {
-        return true;
+        return true; // another platform plugin, such as Wayland's
     }
     xcb_connection_t *connection = x11->connection();
     const auto cookie = xcb_get_window_attributes(connection, xcb_window_t(window.winId()));
@@ -27,16 +24,12 @@ bool stillExists(const QWindow &window)
     const bool gone = error && error->error_code == XCB_WINDOW;
     free(error);
     return !gone;
-#else
-    Q_UNUSED(window);
-    return true;
-#endif
 }
 
 class Watch final : public QObject
 {
 public:
-    Watch(QWidget &widget)
+    explicit Watch(QWidget &widget)
         : QObject(widget.windowHandle())
         , m_widget(widget)
     {}

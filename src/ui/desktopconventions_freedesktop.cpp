@@ -1,0 +1,6 @@
+#include "desktopconventions.h"
+
+DesktopConventions DesktopConventions::system()
+{
+    return freedesktop();
+}

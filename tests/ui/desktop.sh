@@ -1,0 +1,206 @@
+#!/usr/bin/env bash
+# The window on one desktop, as keyboard and screen-reader users meet it:
+# openbox on Xvfb, the AT-SPI registry, Orca with its speech captured, and
+# desktop_listen.py checking what assistive technology is told. Access keys
+# save, Alt+letter never types into the token, AltGr still does; Return
+# presses the focused button, once however long it is held; closing while
+# saving keeps the window (once per run, a failed run included) and Orca
+# speaks why; a second close ends the application and the run; a window
+# destroyed by another client ends it; the window's WM_CLASS matches the
+# desktop entry, and no maximize is offered. pkexec is a pass-through in a
+# private mount namespace, as in the end-to-end test.
+#   desktop.sh <application> <enroll helper> <stand-in agent> <desktop entry template>
+set -euo pipefail
+app=$1 helper=$2 agent=$3 entry=$4
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/common.sh"
+require_tools Xvfb xdotool xprop xwininfo xev openbox setxkbmap dbus-daemon orca \
+    /usr/libexec/at-spi-bus-launcher
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+enter_sandbox "$@"
+work=$scratch
+pids=()
+trap end_started EXIT
+install=$work/opt/ovata
+install_beside_agent "$install" "$app" "$helper" "$agent"
+state=$install/OvataDeviceAgent.state
+pass_through_pkexec "$work"
+
+# Polls for an event, at most 60 s (Orca under load can lag that long); a
+# miss counts as a failure.
+wait_for() { # <what> <command…>
+    local what=$1 _
+    shift
+    for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
+    check "$what" "not within 60 s" "seen"
+}
+start_xvfb "$work"
+mkdir -m 700 "$work/runtime" "$work/look"
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work LANG=C.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d ' ')
+pids+=("$bus_pid")
+export DBUS_SESSION_BUS_ADDRESS=$bus_address
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+pids+=($!)
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_for "openbox manages the screen" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'
+
+# What Orca says is in its log (with no sound card, the log is all that is
+# said), opened line-buffered so that nothing said is lost.
+said=$work/orca.log
+/usr/bin/python3 -c '
+import builtins, runpy, sys
+log, real = sys.argv[1], builtins.open
+builtins.open = lambda f, m="r", *a, **k: real(f, m, 1) if f == log else real(f, m, *a, **k)
+sys.argv = ["orca", "--replace", "--debug-file=" + log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")' "$said" >"$work/orca.out" 2>&1 &
+pids+=($!)
+heard() { tail -n +"$mark" "$said" 2>/dev/null | grep "SPEECH OUTPUT: '" | grep -q -F "$1"; }
+mark=1
+wait_for "Orca speaks" heard ""
+
+/usr/bin/python3 "$here/desktop_listen.py" OvataAgentConfigurator "$work/look" 8 Zq7X Xw3K 3KpL \
+    >"$work/listen.log" 2>&1 &
+listener=$!
+pids+=("$listener")
+wait_for "the listener listens" test -e "$work/look/ready"
+# Lets the listener look at the window; it removes the file once it has.
+look() { touch "$work/look/$1"; wait_for "the listener looks at $1" eval "! test -e $work/look/$1"; }
+
+configure_calls() { grep -l -a -- --configure "$state"/calls/* 2>/dev/null | wc -l; }
+calls_at_least() { [ "$(configure_calls)" -ge "$1" ]; }
+control() { mkdir -p "$state"; printf '%b' "$1" >"$state/control"; }
+# Starts the program and waits until Orca has spoken $1, the first thing the
+# window says; sets $app_pid and $window.
+start() { # <first words> [environment…]
+    mark=$(($(wc -l <"$said") + 1))
+    env "${@:2}" "$install/OvataAgentConfigurator" >>"$work/app.log" 2>&1 &
+    app_pid=$!
+    pids+=("$app_pid")
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Ovata Device Agent' | head -n 1)
+    # Once openbox manages it, so that its key bindings (Alt+F4) apply.
+    wait_for "openbox manages the window" eval "xprop -id $window _NET_WM_ALLOWED_ACTIONS | grep -q CLOSE"
+    xdotool windowactivate --sync "$window"
+    wait_for "Orca says '$1'" heard "$1"
+}
+# Sets $ended to the program's exit status within $1 seconds, or "running".
+ended() {
+    local status=0
+    wait_bounded "$app_pid" "$1" || status=$?
+    [ "$status" -eq 124 ] && ended=running || ended=$status
+}
+last_call() { tail -n +2 "$state/calls/$(ls "$state/calls" | tail -n 1)" | tr '\0' ' '; }
+alive() { kill -0 "$1" 2>/dev/null && echo running || echo ended; }
+
+start "Enrollment token"
+class=$(xprop -id "$window" WM_CLASS | sed 's/.* = //')
+check "the window's WM_CLASS class is the entry's StartupWMClass" "${class##*, }" "\"$(sed -n 's/^StartupWMClass=//p' "$entry")\""
+actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
+case $actions in *MAXIMIZE*) maximize=offered ;; *CLOSE*) maximize=none ;; *) maximize="? $actions" ;; esac
+check "the window manager offers no maximize" "$maximize" none
+
+# Alt+E types nothing into the token; AltGr+Q types "@" on a German layout;
+# Alt+S, the save button's access key, saves.
+control 'configure sleep 1500\nconfigure stderr bad token\\n\nconfigure exit 3\n'
+xdotool type --delay 40 Zq7X
+xdotool key alt+e
+xdotool type --delay 40 w3Kp
+wait_for "Orca says ● for a character" heard "●"
+look token
+xdotool key Tab ctrl+a
+xdotool type --delay 20 https://abc.example
+setxkbmap de
+xdotool key Tab a ISO_Level3_Shift+q b
+setxkbmap us
+xdotool key alt+s
+wait_for "Orca says what is under way" heard "Saving…"
+look saving
+check "the access keys save what was typed" "$(last_call)" \
+    "--configure --token Zq7Xw3Kp --base-url https://abc.example --upn-override a@b "
+
+# Closed while saving: the window stays and Orca says why.
+mark=$(($(wc -l <"$said") + 1))
+xdotool key alt+F4
+wait_for "Orca speaks the note" heard "The enrollment is still running."
+wait_for "the failure is spoken" heard "Configuration failed"
+look failure
+check "closed while saving a run that fails, the window stays" "$(alive "$app_pid")" running
+
+# Return held on "Try Again" until the X server has sent three repeats: one
+# press, the form comes back and nothing is saved again.
+control 'configure sleep 20000\n'
+stdbuf -oL xev -id "$window" -event keyboard >"$work/xev.log" 2>&1 &
+pids+=($!)
+xdotool keydown Return
+repeats() { [ "$(grep -c '^KeyPress' "$work/xev.log")" -ge 4 ]; }
+wait_for "three repeats of a held Return" repeats
+xdotool keyup Return
+look form
+check "a held Return presses one button once" "$(configure_calls)" 1
+
+# The second run: one close keeps the window again, a second one ends the
+# application at once, and the run with it.
+xdotool key Return
+wait_for "the second run starts" calls_at_least 2
+agent_pid=$(grep -l -a -- --configure "$state"/calls/* | xargs head -q -n 1 | cut -d' ' -f1 | tail -n 1)
+mark=$(($(wc -l <"$said") + 1))
+xdotool key alt+F4
+wait_for "Orca speaks the note again" heard "The enrollment is still running."
+check "after a failed run, one close keeps the window again" "$(alive "$app_pid")" running
+xdotool key alt+F4
+ended 3
+check "closed twice while saving, the program ends at once" "$ended" 0
+wait_for "the agent's run ends with the program" eval "[ \"\$(alive $agent_pid)\" = ended ]"
+check "closed twice while saving, nothing was saved" "$([ -f "$state/config" ] && echo saved || echo none)" none
+
+# Closed while saving a run that succeeds: the window closes itself.
+rm -f "$state/control"
+control 'configure sleep 2500\n'
+start "Enrollment token"
+xdotool type --delay 20 close-token
+xdotool key Return
+wait_for "the run starts" calls_at_least 3
+xdotool key alt+F4
+ended 10
+check "closed while saving, the program ends once saved" "$ended" 0
+check "closed while saving, the configuration was saved" "$([ -f "$state/config" ] && echo saved)" saved
+
+# Enrolled: checking, then the panel, named without "dialog"; Shift+Tab to
+# Quit and Return quits without configuring.
+control 'has-config sleep 1500\n'
+start "Checking current configuration"
+look checking
+wait_for "the enrolled panel is spoken" heard "This computer is already enrolled."
+check "the panel is not called a dialog" "$(tail -n +"$mark" "$said" | grep -c "SPEECH OUTPUT: .*dialog")" 0
+look enrolled
+xdotool key shift+Tab Return
+ended 10
+check "Return on a focused Quit quits" "$ended" 0
+check "Quit configures nothing" "$(configure_calls)" 3
+
+# Destroyed by another client while checking: the program ends, the probe too.
+control 'has-config sleep 60000\n'
+start "Checking current configuration"
+xdotool windowclose "$window" 2>/dev/null || true
+ended 10
+check "a window destroyed from outside ends the program" "${ended/[0-9]*/ended}" ended
+probe_pid=$(head -q -n 1 "$(ls -t "$state"/calls/* | head -n 1)" | cut -d' ' -f1)
+check "and its probe" "$(alive "$probe_pid")" ended
+
+# German at 24 pt, set through the platform's theme: the window widens.
+mkdir -p "$HOME/.config/qt6ct"
+printf '[Appearance]\nstyle=Fusion\n[Fonts]\ngeneral="DejaVu Sans,24,-1,5,50,0,0,0,0,0"\n' >"$HOME/.config/qt6ct/qt6ct.conf"
+rm -f "$state/control" "$state/config"
+start "Registrierungstoken" LANGUAGE=de QT_QPA_PLATFORMTHEME=qt6ct
+wider() { [ "$(xwininfo -id "$window" | sed -n 's/^ *Width: //p')" -gt 520 ]; }
+wait_for "at 24 pt in German the window widens" wider
+kill "$app_pid"
+
+touch "$work/look/stop"
+status=0
+wait_bounded "$listener" 30 || status=$?
+cat "$work/listen.log"
+[ "$failures" -eq 0 ] || { tail -n 5 "$work/orca.out" "$work/app.log"; grep -E "^[0-9:.]+ - " "$said" | tail -n 15 | cut -c1-160; }
+check "what the listener heard" "$status" 0
+[ "$failures" -eq 0 ]
