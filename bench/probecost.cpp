@@ -2,8 +2,8 @@
 // by a bare spawn and wait, and by the probe, alternately.
 //   probecost <stand-in agent> [calls]
 // prints "<median bare ms> <median probe ms>".
-#include "agentplatform.h"
-#include "agentprobe.h"
+#include "agent/agentplatform.h"
+#include "agent/agentprobe.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,11 +5,11 @@
 // "agent": the stand-in floods 200 MB to its error stream through the host,
 // then runs 3 s. "host": the host itself floods the application that way.
 // Prints "<idle gap ms> <run gap ms> <idle RSS KiB> <run peak RSS KiB> <outcome>".
-#include "agentinterface.h"
-#include "configstate.h"
-#include "contentview.h"
-#include "osascripthost.h"
-#include "pkexechost.h"
+#include "agent/osascripthost.h"
+#include "agent/pkexechost.h"
+#include "state/agentinterface.h"
+#include "state/configstate.h"
+#include "ui/contentview.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "agentpaths.h"
+#include "agent/agentpaths.h"
 
-#include "contractstrings.h"
-#include "pathparts.h"
+#include "agent/contractstrings.h"
+#include "ownprocess/pathparts.h"
 
 // bundleLocation() is the platform's, in agentplatform_<platform>.cpp.
 

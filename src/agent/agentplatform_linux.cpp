@@ -1,9 +1,9 @@
-#include "agentpaths.h"
-#include "agentplatform.h"
-#include "contractstrings.h"
-#include "ownprocess.h"
-#include "pkexechost.h"
-#include "strictutf8.h"
+#include "agent/agentpaths.h"
+#include "agent/agentplatform.h"
+#include "agent/contractstrings.h"
+#include "agent/pkexechost.h"
+#include "agent/strictutf8.h"
+#include "ownprocess/ownprocess.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "agentpaths.h"
-#include "agentplatform.h"
-#include "osascripthost.h"
+#include "agent/agentpaths.h"
+#include "agent/agentplatform.h"
+#include "agent/osascripthost.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
-#include "agentprobe.h"
+#include "agent/agentprobe.h"
 
-#include "agentpaths.h"
-#include "agentplatform.h"
-#include "contractstrings.h"
+#include "agent/agentpaths.h"
+#include "agent/agentplatform.h"
+#include "agent/contractstrings.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>

@@ -1,11 +1,11 @@
-#include "configurecommand.h"
+#include "agent/configurecommand.h"
 
-#include "agentcontract.h"
-#include "agentpaths.h"
-#include "agentplatform.h"
-#include "configureerror.h"
-#include "privilegedcommand.h"
-#include "privilegedhost.h"
+#include "agent/agentpaths.h"
+#include "agent/agentplatform.h"
+#include "agent/configureerror.h"
+#include "agent/privilegedcommand.h"
+#include "agent/privilegedhost.h"
+#include "contract/agentcontract.h"
 
 #include <QFileInfo>
 

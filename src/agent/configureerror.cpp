@@ -1,6 +1,9 @@
-#include "configureerror.h"
+#include "agent/configureerror.h"
 
-#include "agentcontract.h"
+#include "agent/contractstrings.h"
+#include "contract/agentcontract.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -88,9 +91,13 @@ QString describe(const ConfigureError::Reason &reason)
             },
             [](const ConfigureError::OsascriptFailed &failed) {
                 const QString &output = failed.standardError;
-                // The host's marks of a dismissed administrator dialog.
-                if (output.contains(QLatin1String("User canceled")) ||
-                    output.contains(QLatin1String("(-128)"))) {
+                const bool canceled =
+                    failed.cancelMarked ||
+                    std::any_of(HostOutcome::scriptCancelMarks.begin(),
+                                HostOutcome::scriptCancelMarks.end(), [&](std::string_view mark) {
+                                    return output.contains(AgentContract::latin1(mark));
+                                });
+                if (canceled) {
                     return QStringLiteral("Authorization canceled.");
                 }
                 return QLatin1String("Configuration command failed:\n") +

@@ -2,7 +2,7 @@
 // its description is the one place where they are worded for the user.
 #pragma once
 
-#include "hostoutcome.h"
+#include "agent/hostoutcome.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The contract's words as Qt strings.
 #pragma once
 
-#include "agentcontract.h"
+#include "contract/agentcontract.h"
 
 #include <QLatin1String>
 

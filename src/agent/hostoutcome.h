@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <array>
+#include <string_view>
 #include <variant>
 
 namespace HostOutcome {
@@ -27,7 +29,12 @@ struct ScriptFailed
 {
     qint32 code;
     QString standardError;
+    // A cancel mark stood somewhere in the whole error output, also past
+    // what standardError keeps.
+    bool cancelMarked = false;
 };
+// The scripting host's marks of a dismissed administrator dialog.
+inline constexpr std::array<std::string_view, 2> scriptCancelMarks{"User canceled", "(-128)"};
 // The agent's configure command ran as root and failed: how it ended and its
 // error output, decoded and trimmed.
 struct CommandFailed

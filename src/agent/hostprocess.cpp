@@ -1,9 +1,10 @@
-#include "hostprocess.h"
+#include "agent/hostprocess.h"
 
-#include "strictutf8.h"
+#include "agent/strictutf8.h"
 
 #include <QProcess>
 
+#include <algorithm>
 #include <csignal>
 #include <mutex>
 #include <set>
@@ -55,12 +56,26 @@ QByteArray keptStart(const QByteArray &bytes)
 
 namespace HostProcess {
 
-Finished finish(QProcess &process)
+Finished finish(QProcess &process, std::span<const std::string_view> marks)
 {
     const Registered registered(process.processId());
     QByteArray errorOutput;
+    bool markSeen = false;
+    qsizetype longestMark = 0;
+    for (const std::string_view mark : marks) {
+        longestMark = std::max(longestMark, qsizetype(mark.size()));
+    }
+    QByteArray carried; // what may begin a mark the next chunk ends
     const auto keep = [&] {
         const QByteArray chunk = process.readAllStandardError();
+        if (!markSeen && longestMark > 0) {
+            const QByteArray window = carried + chunk;
+            for (const std::string_view mark : marks) {
+                markSeen = markSeen ||
+                           window.contains(QByteArrayView(mark.data(), qsizetype(mark.size())));
+            }
+            carried = window.right(longestMark - 1);
+        }
         // One byte past the limit tells keptStart whether a character was cut.
         errorOutput.append(chunk.left(errorOutputLimit + 1 - errorOutput.size()));
     };
@@ -75,6 +90,7 @@ Finished finish(QProcess &process)
     keep();
 
     Finished finished;
+    finished.markSeen = markSeen;
     finished.errorOutput = decodeUtf8Strictly(keptStart(errorOutput)).value_or(QString()).trimmed();
     // A crash's exit code is the signal's number.
     finished.termination = {process.exitStatus() == QProcess::CrashExit, process.exitCode()};

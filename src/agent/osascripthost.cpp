@@ -1,7 +1,7 @@
-#include "osascripthost.h"
+#include "agent/osascripthost.h"
 
-#include "configureerror.h"
-#include "hostprocess.h"
+#include "agent/configureerror.h"
+#include "agent/hostprocess.h"
 
 #include <QProcess>
 
@@ -38,9 +38,11 @@ HostOutcome::Outcome OsascriptHost::run(const QString &commandLine) const
     if (!host.waitForStarted(-1)) {
         throw HostLaunchError(host.errorString());
     }
-    const HostProcess::Finished finished = HostProcess::finish(host);
+    const HostProcess::Finished finished =
+        HostProcess::finish(host, HostOutcome::scriptCancelMarks);
     if (finished.termination.succeeded()) {
         return HostOutcome::Succeeded{};
     }
-    return HostOutcome::ScriptFailed{finished.termination.number, finished.errorOutput};
+    return HostOutcome::ScriptFailed{finished.termination.number, finished.errorOutput,
+                                     finished.markSeen};
 }

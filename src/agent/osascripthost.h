@@ -2,7 +2,7 @@
 // "do shell script" with administrator privileges, for /usr/bin/osascript.
 #pragma once
 
-#include "privilegedhost.h"
+#include "agent/privilegedhost.h"
 
 namespace AppleScript {
 

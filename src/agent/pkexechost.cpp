@@ -1,7 +1,7 @@
-#include "pkexechost.h"
+#include "agent/pkexechost.h"
 
-#include "contractstrings.h"
-#include "hostprocess.h"
+#include "agent/contractstrings.h"
+#include "agent/hostprocess.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -4,7 +4,7 @@
 // authentication dialog, nor other users' process listings.
 #pragma once
 
-#include "privilegedhost.h"
+#include "agent/privilegedhost.h"
 
 class PkexecHost final : public PrivilegedHost
 {

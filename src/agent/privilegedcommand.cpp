@@ -1,6 +1,6 @@
-#include "privilegedcommand.h"
+#include "agent/privilegedcommand.h"
 
-#include "contractstrings.h"
+#include "agent/contractstrings.h"
 
 namespace PrivilegedCommand {
 

@@ -3,7 +3,7 @@
 // happened as a value. Wording it is ConfigureError's job.
 #pragma once
 
-#include "hostoutcome.h"
+#include "agent/hostoutcome.h"
 
 class PrivilegedHost
 {

@@ -1,4 +1,4 @@
-#include "strictutf8.h"
+#include "agent/strictutf8.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
-#include "agentcontract.h"
+#include "contract/agentcontract.h"
 
-#include "pathparts.h"
+#include "ownprocess/pathparts.h"
 
 namespace AgentContract {
 

@@ -1,4 +1,4 @@
-#include "cleanprocess.h"
+#include "enrollhelper/cleanprocess.h"
 
 #include <array>
 #include <cerrno>
@@ -119,6 +119,14 @@ void restoreLimits(const std::vector<Limit> &limits)
     }
 }
 
+void takeSystemLimits()
+{
+    std::ifstream system("/proc/1/limits");
+    std::stringstream text;
+    text << system.rdbuf();
+    restoreLimits(limitsFromProcText(text.str()));
+}
+
 std::optional<std::string> prepare()
 {
     // A child is never a group leader, so this fails only in the leader
@@ -143,10 +151,7 @@ std::optional<std::string> prepare()
     if (chdir("/") != 0) {
         return std::string("cannot change to /: ") + std::strerror(errno);
     }
-    std::ifstream system("/proc/1/limits");
-    std::stringstream text;
-    text << system.rdbuf();
-    restoreLimits(limitsFromProcText(text.str()));
+    takeSystemLimits();
     return std::nullopt;
 }
 

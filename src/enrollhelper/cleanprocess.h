@@ -30,6 +30,10 @@ std::vector<Limit> limitsFromProcText(std::string_view text);
 // cannot be raised (no CAP_SYS_RESOURCE), the soft limit rises to the hard.
 void restoreLimits(const std::vector<Limit> &limits);
 
+// restoreLimits with the limits of process 1: for the helper itself too, so
+// that a caller's low CPU or memory limit cannot end it while its agent runs.
+void takeSystemLimits();
+
 // A session of its own (out of the caller's terminal's foreground group),
 // every signal at its default and none blocked, standard input from
 // /dev/null, no descriptor above 2, umask 022, working folder /, and the

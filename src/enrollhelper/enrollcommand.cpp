@@ -1,7 +1,7 @@
-#include "enrollcommand.h"
+#include "enrollhelper/enrollcommand.h"
 
-#include "agentcontract.h"
-#include "pathparts.h"
+#include "contract/agentcontract.h"
+#include "ownprocess/pathparts.h"
 
 #include <cerrno>
 #include <cstring>

@@ -5,7 +5,7 @@
 // enrollment and nothing more.
 #pragma once
 
-#include "refusal.h"
+#include "enrollhelper/refusal.h"
 
 #include <array>
 #include <optional>

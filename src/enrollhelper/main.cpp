@@ -7,12 +7,13 @@
 // words as its arguments, for as long as the program that asked lives. The
 // agent's exit status and error output pass through; a refusal is one line
 // on standard error and status 125, and nothing runs.
-#include "agentcontract.h"
-#include "enrollcommand.h"
-#include "ownprocess.h"
-#include "pathparts.h"
-#include "refusal.h"
-#include "supervisor.h"
+#include "contract/agentcontract.h"
+#include "enrollhelper/cleanprocess.h"
+#include "enrollhelper/enrollcommand.h"
+#include "enrollhelper/refusal.h"
+#include "enrollhelper/supervisor.h"
+#include "ownprocess/ownprocess.h"
+#include "ownprocess/pathparts.h"
 
 #include <cerrno>
 #include <chrono>
@@ -71,6 +72,7 @@ int run()
     if (getuid() != 0 || geteuid() != 0) {
         return report({Reason::NotRoot, {}, std::to_string(getuid())});
     }
+    CleanProcess::takeSystemLimits();
     const auto caller = Supervisor::Caller::parent();
     if (!caller) {
         return report({Reason::CallerGone});

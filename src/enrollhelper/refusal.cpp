@@ -1,6 +1,6 @@
-#include "refusal.h"
+#include "enrollhelper/refusal.h"
 
-#include "agentcontract.h"
+#include "contract/agentcontract.h"
 
 #include <cstdio>
 

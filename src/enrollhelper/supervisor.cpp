@@ -1,7 +1,7 @@
-#include "supervisor.h"
+#include "enrollhelper/supervisor.h"
 
-#include "agentcontract.h"
-#include "cleanprocess.h"
+#include "contract/agentcontract.h"
+#include "enrollhelper/cleanprocess.h"
 
 #include <cerrno>
 #include <csignal>
@@ -54,24 +54,43 @@ public:
         }
     }
 
-    // The agent and whatever it started in its session. Once the agent is
-    // reaped its number may name another process, but not while its
-    // session's group lives on.
+    // The agent and whatever it started in its session, while the agent's
+    // number is still its own.
     void signalAll(int number) const
     {
-        kill(-m_pid, number);
         if (!m_ended) {
+            kill(-m_pid, number);
             kill(m_pid, number);
         }
     }
 
-    // True once the agent has ended; its status is then in `status`.
-    bool reap(int &status)
+    // True once the agent has ended; its status is then in `status`. It is
+    // seen ended while its number is still held, so that what it left in its
+    // session can be signalled without reaching another process, and reaped
+    // only then. A child gone without a trace (nobody may reap it for us, but
+    // be safe) counts as killed.
+    bool reap(int &status, bool endSession)
     {
-        if (!m_ended && waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_ended = true;
+        if (m_ended) {
+            return true;
         }
-        return m_ended;
+        siginfo_t info{};
+        if (waitid(P_PID, static_cast<id_t>(m_pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0) {
+            if (errno == EINTR) {
+                return false;
+            }
+            status = SIGKILL; // as WIFSIGNALED reads it
+            return m_ended = true;
+        }
+        if (info.si_pid != m_pid) {
+            return false;
+        }
+        if (endSession) {
+            kill(-m_pid, SIGKILL);
+        }
+        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return m_ended = true;
     }
 
 private:
@@ -154,8 +173,10 @@ std::variant<Refusal, Ended> runAgent(const std::vector<std::string> &arguments,
     if (signals < 0) {
         return Refusal{Reason::CannotPrepare, {}, std::strerror(errno)};
     }
-    // A closed error stream or a background terminal must not end or stop
-    // the helper while its agent runs.
+    // A caller that ignores SIGCHLD would have the kernel reap the agent
+    // unseen; a closed error stream or a background terminal must not end
+    // or stop the helper while its agent runs.
+    std::signal(SIGCHLD, SIG_DFL);
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGTTOU, SIG_IGN);
 
@@ -180,7 +201,7 @@ std::variant<Refusal, Ended> runAgent(const std::vector<std::string> &arguments,
         }
     };
     int status = 0;
-    while (!agent.reap(status)) {
+    while (!agent.reap(status, killAt.has_value())) {
         // Once stopping, the caller's end is no news.
         const bool watchCaller = !killAt && caller.descriptor() >= 0;
         int timeout = watchCaller ? -1 : parenthoodPollMs;
@@ -206,9 +227,6 @@ std::variant<Refusal, Ended> runAgent(const std::vector<std::string> &arguments,
             agent.signalAll(SIGKILL);
             killed = true;
         }
-    }
-    if (killAt) {
-        agent.signalAll(SIGKILL); // what the agent left in its session
     }
     close(signals);
     sigprocmask(SIG_SETMASK, &before, nullptr);

@@ -8,7 +8,7 @@
 // after its agent has, and as it did.
 #pragma once
 
-#include "refusal.h"
+#include "enrollhelper/refusal.h"
 
 #include <chrono>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "ownprocess.h"
+#include "ownprocess/ownprocess.h"
 
 // What differs by platform is in ownprocess_<platform>.cpp, chosen by CMake.
 

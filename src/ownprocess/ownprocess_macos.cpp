@@ -1,4 +1,4 @@
-#include "ownprocess.h"
+#include "ownprocess/ownprocess.h"
 
 #include <sys/resource.h>
 

@@ -1,4 +1,4 @@
-#include "pathparts.h"
+#include "ownprocess/pathparts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "agentinterface.h"
+#include "state/agentinterface.h"
 
-#include "agentprobe.h"
-#include "configurecommand.h"
+#include "agent/agentprobe.h"
+#include "agent/configurecommand.h"
 
 AgentInterface::~AgentInterface() = default;
 

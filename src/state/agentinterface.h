@@ -2,7 +2,7 @@
 // put a fake in its place. Implementations are called from worker threads.
 #pragma once
 
-#include "agentplatform.h"
+#include "agent/agentplatform.h"
 
 #include <QString>
 

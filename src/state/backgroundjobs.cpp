@@ -1,4 +1,4 @@
-#include "backgroundjobs.h"
+#include "state/backgroundjobs.h"
 
 #include <QCoreApplication>
 

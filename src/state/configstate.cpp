@@ -1,8 +1,8 @@
-#include "configstate.h"
+#include "state/configstate.h"
 
-#include "agentinterface.h"
-#include "configureerror.h"
-#include "contractstrings.h"
+#include "agent/configureerror.h"
+#include "agent/contractstrings.h"
+#include "state/agentinterface.h"
 
 #include <QCoreApplication>
 

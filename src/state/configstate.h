@@ -4,7 +4,7 @@
 // hands its outcome back through the event loop.
 #pragma once
 
-#include "backgroundjobs.h"
+#include "state/backgroundjobs.h"
 
 #include <QObject>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "accessibleroles.h"
+#include "ui/accessibleroles.h"
 
-#include "contentview.h"
-#include "progressindicator.h"
-#include "secretfieldaccessibility.h"
-#include "statuspanel.h"
+#include "ui/contentview.h"
+#include "ui/progressindicator.h"
+#include "ui/secretfieldaccessibility.h"
+#include "ui/statuspanel.h"
 
 #include <QAccessibleWidget>
 #include <QFrame>

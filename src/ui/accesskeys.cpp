@@ -1,4 +1,4 @@
-#include "accesskeys.h"
+#include "ui/accesskeys.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,12 @@
-#include "application.h"
+#include "ui/application.h"
 
-#include "agentinterface.h"
-#include "backgroundjobs.h"
-#include "contentview.h"
-#include "hostprocess.h"
-#include "ownprocess.h"
-#include "translations.h"
-#include "windowwatch.h"
+#include "agent/hostprocess.h"
+#include "ownprocess/ownprocess.h"
+#include "state/agentinterface.h"
+#include "state/backgroundjobs.h"
+#include "ui/contentview.h"
+#include "ui/translations.h"
+#include "ui/windowwatch.h"
 
 #include <QApplication>
 #include <QLocale>

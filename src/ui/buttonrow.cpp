@@ -1,4 +1,4 @@
-#include "buttonrow.h"
+#include "ui/buttonrow.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,13 +1,13 @@
-#include "contentview.h"
+#include "ui/contentview.h"
 
-#include "accessibleroles.h"
-#include "accesskeys.h"
-#include "configstate.h"
-#include "enrollmentform.h"
-#include "progressindicator.h"
-#include "statuspanel.h"
-#include "straykeys.h"
-#include "textstyles.h"
+#include "state/configstate.h"
+#include "ui/accessibleroles.h"
+#include "ui/accesskeys.h"
+#include "ui/enrollmentform.h"
+#include "ui/progressindicator.h"
+#include "ui/statuspanel.h"
+#include "ui/straykeys.h"
+#include "ui/textstyles.h"
 
 #include <QApplication>
 #include <QCloseEvent>

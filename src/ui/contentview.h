@@ -4,8 +4,8 @@
 // so, as it is built.
 #pragma once
 
-#include "configstate.h"
-#include "desktopconventions.h"
+#include "state/configstate.h"
+#include "ui/desktopconventions.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

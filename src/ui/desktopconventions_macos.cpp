@@ -1,4 +1,4 @@
-#include "desktopconventions.h"
+#include "ui/desktopconventions.h"
 
 DesktopConventions DesktopConventions::system()
 {

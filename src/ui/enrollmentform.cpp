@@ -1,9 +1,9 @@
-#include "enrollmentform.h"
+#include "ui/enrollmentform.h"
 
-#include "buttonrow.h"
-#include "configstate.h"
-#include "contractstrings.h"
-#include "textstyles.h"
+#include "agent/contractstrings.h"
+#include "state/configstate.h"
+#include "ui/buttonrow.h"
+#include "ui/textstyles.h"
 
 #include <QLabel>
 #include <QLineEdit>

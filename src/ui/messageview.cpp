@@ -1,6 +1,6 @@
-#include "messageview.h"
+#include "ui/messageview.h"
 
-#include "textstyles.h"
+#include "ui/textstyles.h"
 
 #include <QScrollBar>
 #include <QTextDocument>

@@ -1,6 +1,6 @@
-#include "progressindicator.h"
+#include "ui/progressindicator.h"
 
-#include "textstyles.h"
+#include "ui/textstyles.h"
 
 #include <QLabel>
 #include <QProgressBar>

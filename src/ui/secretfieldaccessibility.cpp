@@ -1,4 +1,4 @@
-#include "secretfieldaccessibility.h"
+#include "ui/secretfieldaccessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

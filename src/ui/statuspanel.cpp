@@ -1,8 +1,8 @@
-#include "statuspanel.h"
+#include "ui/statuspanel.h"
 
-#include "buttonrow.h"
-#include "messageview.h"
-#include "textstyles.h"
+#include "ui/buttonrow.h"
+#include "ui/messageview.h"
+#include "ui/textstyles.h"
 
 #include <QLabel>
 #include <QPushButton>

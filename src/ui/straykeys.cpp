@@ -1,4 +1,4 @@
-#include "straykeys.h"
+#include "ui/straykeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>

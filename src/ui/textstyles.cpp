@@ -1,4 +1,4 @@
-#include "textstyles.h"
+#include "ui/textstyles.h"
 
 #include <QFont>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "windowwatch.h"
+#include "ui/windowwatch.h"
 
 // No other client can destroy the window here.
 namespace WindowWatch {

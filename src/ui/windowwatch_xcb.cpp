@@ -1,4 +1,4 @@
-#include "windowwatch.h"
+#include "ui/windowwatch.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -2,12 +2,12 @@
 // platform's host outcomes read, and the probe and the configure command
 // against real processes through the Linux road (fake pkexec, our helper,
 // the stand-in agent) or a scripting host of the macOS kind.
-#include "agentpaths.h"
-#include "agentprobe.h"
+#include "agent/agentpaths.h"
+#include "agent/agentprobe.h"
+#include "agent/configurecommand.h"
+#include "agent/configureerror.h"
 #include "agentsandbox.h"
-#include "configurecommand.h"
-#include "configureerror.h"
-#include "pathparts.h"
+#include "ownprocess/pathparts.h"
 
 #include <QRegularExpression>
 
@@ -341,6 +341,9 @@ private Q_SLOTS:
             "printf x >&2; i=0; while [ $i -lt 40000 ]; do printf 'é'; i=$((i+1)); done >&2; exit "
             "1",
             failed + u"x"_s + QString(u"é"_s).repeated(32767));
+        row("cancel past what is kept",
+            "head -c 70000 /dev/zero | tr '\\0' x >&2; echo ' User canceled. (-128)' >&2; exit 1",
+            canceled);
     }
     void scriptHostRoad()
     {

@@ -2,9 +2,9 @@
 // ends in a verdict; a line the parser accepts, quoted again word by word,
 // is the same line, and its words are the agent's path and the seven words
 // in their order.
-#include "agentcontract.h"
-#include "enrollcommand.h"
-#include "pathparts.h"
+#include "contract/agentcontract.h"
+#include "enrollhelper/enrollcommand.h"
+#include "ownprocess/pathparts.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,8 +4,8 @@
 // The values come from $OVATA_TOKEN, $OVATA_URL and $OVATA_UPN, off the
 // argument list, as the window holds them. Prints "saved" or the failure
 // text the window would show.
-#include "agentplatform.h"
-#include "configurecommand.h"
+#include "agent/agentplatform.h"
+#include "agent/configurecommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

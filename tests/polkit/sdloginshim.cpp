@@ -1,10 +1,10 @@
 // Preloaded into the test's own polkitd, which has no logind to ask: every
 // process of the user $OVATA_TEST_SESSION_UID is in a local, active session
 // ("ovata-test" on seat0); every other question goes to libsystemd.
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <fstream>
 #include <string>
 #include <sys/types.h>
 
@@ -12,32 +12,21 @@ namespace {
 
 constexpr const char *session = "ovata-test";
 
-template<typename Function>
-Function *real(const char *name)
+uid_t testUser()
 {
-    return reinterpret_cast<Function *>(dlsym(RTLD_NEXT, name));
-}
-
-bool isTestUser(uid_t uid)
-{
-    const char *wanted = std::getenv("OVATA_TEST_SESSION_UID");
-    return wanted && std::to_string(uid) == wanted;
+    const char *uid = std::getenv("OVATA_TEST_SESSION_UID");
+    return uid ? static_cast<uid_t>(std::atol(uid)) : static_cast<uid_t>(-1);
 }
 
 bool ofTestUser(pid_t pid)
 {
-    const std::string path = "/proc/" + std::to_string(pid) + "/status";
-    FILE *status = std::fopen(path.c_str(), "r");
-    char line[256];
-    unsigned uid = 0;
-    bool found = false;
-    while (status && std::fgets(line, sizeof line, status)) {
-        found = found || std::sscanf(line, "Uid: %u", &uid) == 1;
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Uid:", 0) == 0) {
+            return std::atol(line.c_str() + 4) == long(testUser());
+        }
     }
-    if (status) {
-        std::fclose(status);
-    }
-    return found && isTestUser(uid);
+    return false;
 }
 
 bool isTestSession(const char *name)
@@ -45,57 +34,28 @@ bool isTestSession(const char *name)
     return name && std::strcmp(name, session) == 0;
 }
 
+// Answers for the test user's session, or asks libsystemd.
+#define ANSWER(name, params, args, mine, answer)                                                   \
+    int name params                                                                                \
+    {                                                                                              \
+        if (mine) {                                                                                \
+            answer;                                                                                \
+        }                                                                                          \
+        return reinterpret_cast<int(*) params>(dlsym(RTLD_NEXT, #name)) args;                      \
+    }
+
 } // namespace
 
 extern "C" {
-
-int sd_pid_get_session(pid_t pid, char **name)
-{
-    if (ofTestUser(pid)) {
-        *name = strdup(session);
-        return 0;
-    }
-    return real<int(pid_t, char **)>("sd_pid_get_session")(pid, name);
-}
-
-int sd_session_is_active(const char *name)
-{
-    return isTestSession(name) ? 1 : real<int(const char *)>("sd_session_is_active")(name);
-}
-
-int sd_session_get_seat(const char *name, char **seat)
-{
-    if (isTestSession(name)) {
-        *seat = strdup("seat0");
-        return 0;
-    }
-    return real<int(const char *, char **)>("sd_session_get_seat")(name, seat);
-}
-
-int sd_session_get_uid(const char *name, uid_t *uid)
-{
-    if (isTestSession(name)) {
-        *uid = static_cast<uid_t>(std::atoi(std::getenv("OVATA_TEST_SESSION_UID")));
-        return 0;
-    }
-    return real<int(const char *, uid_t *)>("sd_session_get_uid")(name, uid);
-}
-
-int sd_uid_get_state(uid_t uid, char **state)
-{
-    if (isTestUser(uid)) {
-        *state = strdup("active");
-        return 0;
-    }
-    return real<int(uid_t, char **)>("sd_uid_get_state")(uid, state);
-}
-
-int sd_uid_get_display(uid_t uid, char **name)
-{
-    if (isTestUser(uid)) {
-        *name = strdup(session);
-        return 0;
-    }
-    return real<int(uid_t, char **)>("sd_uid_get_display")(uid, name);
-}
+ANSWER(sd_pid_get_session, (pid_t pid, char **out), (pid, out), ofTestUser(pid),
+       return (*out = strdup(session)) ? 0 : -1)
+ANSWER(sd_session_is_active, (const char *name), (name), isTestSession(name), return 1)
+ANSWER(sd_session_get_seat, (const char *name, char **out), (name, out), isTestSession(name),
+       return (*out = strdup("seat0")) ? 0 : -1)
+ANSWER(sd_session_get_uid, (const char *name, uid_t *out), (name, out), isTestSession(name),
+       return (*out = testUser(), 0))
+ANSWER(sd_uid_get_state, (uid_t uid, char **out), (uid, out), uid == testUser(),
+       return (*out = strdup("active")) ? 0 : -1)
+ANSWER(sd_uid_get_display, (uid_t uid, char **out), (uid, out), uid == testUser(),
+       return (*out = strdup(session)) ? 0 : -1)
 }

@@ -1,12 +1,12 @@
 // The state object: its writes, submit and reconfigure, and the background
 // work, with an agent the test controls or the real road.
-#include "agentinterface.h"
+#include "agent/configureerror.h"
 #include "agentsandbox.h"
-#include "configstate.h"
-#include "configureerror.h"
 #include "fakeagent.h"
+#include "state/agentinterface.h"
+#include "state/configstate.h"
 
-#include "contractstrings.h"
+#include "agent/contractstrings.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,10 +2,10 @@
 // folder, and the platform facts that point at them.
 #pragma once
 
-#include "agentplatform.h"
-#include "contractstrings.h"
-#include "osascripthost.h"
-#include "pkexechost.h"
+#include "agent/agentplatform.h"
+#include "agent/contractstrings.h"
+#include "agent/osascripthost.h"
+#include "agent/pkexechost.h"
 
 #include <QDir>
 #include <QFile>

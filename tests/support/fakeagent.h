@@ -2,8 +2,8 @@
 // configure run until the test lets it go. Called from worker threads.
 #pragma once
 
-#include "agentinterface.h"
-#include "configureerror.h" // what a test has configure throw
+#include "agent/configureerror.h" // what a test has configure throw
+#include "state/agentinterface.h"
 
 #include <QMutex>
 #include <QSemaphore>

@@ -26,11 +26,7 @@ work=$scratch
 # The application may run as another user, who must reach it.
 chmod 755 "$work"
 pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-}
-trap cleanup EXIT
+trap end_started EXIT
 
 if [ -n "${OVATA_E2E_INSTALLED:-}" ]; then
     install=$OVATA_E2E_INSTALLED
@@ -42,9 +38,7 @@ else
         mkdir -p "$decoy"
         cp "$agent" "$decoy/OvataDeviceAgent"
     fi
-    mkdir -p "$install"
-    cp "$app" "$install/OvataAgentConfigurator"
-    cp "$helper" "$install/ovata-enroll-helper"
+    install_beside_agent "$install" "$app" "$helper" "$agent"
 fi
 cp "$agent" "$install/OvataDeviceAgent"
 state=$install/OvataDeviceAgent.state

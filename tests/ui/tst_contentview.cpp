@@ -1,13 +1,13 @@
-#include "backgroundjobs.h"
-#include "configstate.h"
-#include "contentview.h"
-#include "contractstrings.h"
-#include "enrollmentform.h"
+#include "agent/contractstrings.h"
 #include "fakeagent.h"
-#include "messageview.h"
-#include "progressindicator.h"
-#include "statuspanel.h"
-#include "translations.h"
+#include "state/backgroundjobs.h"
+#include "state/configstate.h"
+#include "ui/contentview.h"
+#include "ui/enrollmentform.h"
+#include "ui/messageview.h"
+#include "ui/progressindicator.h"
+#include "ui/statuspanel.h"
+#include "ui/translations.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -37,8 +37,8 @@
 #include <thread>
 #include <vector>
 
-#include "agentcontract.h"
-#include "ownprocess.h"
+#include "contract/agentcontract.h"
+#include "ownprocess/ownprocess.h"
 
 #include <dirent.h>
 #include <fcntl.h>
