@@ -78,11 +78,16 @@ start() { # <first words> [environment…]
     env "${@:2}" "$install/OvataAgentConfigurator" >>"$work/app.log" 2>&1 &
     app_pid=$!
     pids+=("$app_pid")
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Ovata Device Agent' | head -n 1)
-    # Once openbox manages it, so that its key bindings (Alt+F4) apply.
-    wait_for "openbox manages the window" eval "xprop -id $window _NET_WM_ALLOWED_ACTIONS | grep -q CLOSE"
+    # Once openbox manages it, so that its key bindings (Alt+F4) apply; the
+    # window is looked up each time, as a window seen at once may be the
+    # one Qt makes anew as it is shown.
+    wait_for "openbox manages the window" managed
     xdotool windowactivate --sync "$window"
     wait_for "Orca says '$1'" heard "$1"
+}
+managed() {
+    window=$(xdotool search --onlyvisible --name 'Ovata Device Agent' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && xprop -id "$window" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -q CLOSE
 }
 # Sets $ended to the program's exit status within $1 seconds, or "running".
 ended() {
