@@ -96,7 +96,12 @@ ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction
 
 // A configure run still under way keeps the state alive and applies its
 // outcome to it; the view simply stops listening.
-ContentView::~ContentView() = default;
+ContentView::~ContentView()
+{
+    // Closing the widget beneath moves the focus once more, when this is no
+    // longer a ContentView.
+    disconnect(qApp, &QApplication::focusChanged, this, &ContentView::showReturnTarget);
+}
 
 void ContentView::showWhenProbed(int patienceMs)
 {

@@ -60,7 +60,7 @@ class TestAgent : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The spec of the agent's location, and the path splitting under it.
+    // Where the agent lies, and the path splitting beneath it.
     void splitsPathsAndFindsTheAgent_data()
     {
         QTest::addColumn<QString>("agent");
