@@ -40,8 +40,6 @@ struct Refusal
     Reason reason;
     std::string subject = {}; // the path, flag or folder concerned
     std::string detail = {};  // a user id, an error's words
-
-    bool operator==(const Refusal &) const = default;
 };
 
 // The one line the helper prints after its prefix.
