@@ -100,7 +100,10 @@ start_xvfb() {
     # tell, where another namespace's lock files do not.
     local display=100
     while grep -q "/tmp/.X11-unix/X$display\b" /proc/net/unix; do display=$((display + 1)); done
-    Xvfb ":$display" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+    # -noreset: a client's leaving (the AT-SPI launcher's, after it has set
+    # its root property) would otherwise reset the server, dropping that
+    # property and any client connecting meanwhile.
+    Xvfb ":$display" -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
     pids+=($!)
     local _
     for _ in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done

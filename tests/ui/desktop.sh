@@ -26,13 +26,27 @@ install_beside_agent "$install" "$app" "$helper" "$agent"
 state=$install/OvataDeviceAgent.state
 pass_through_pkexec "$work"
 
-# Polls for an event, at most 60 s (Orca under load can lag that long); a
-# miss counts as a failure.
+# What each part of the desktop said, for a failure's report.
+report() {
+    local log
+    for log in openbox.log orca.out app.log listen.log; do
+        echo "--- $log"
+        tail -n 8 "$work/$log" 2>/dev/null | cut -c1-200
+    done
+    echo "--- spoken"
+    grep -E "^[0-9:.]+ - |SPEECH OUTPUT" "$said" 2>/dev/null | tail -n 15 | cut -c1-160
+    echo "--- running"
+    ps -eo pid,stat,args | cut -c1-120
+}
+# Polls for an event, at most 60 s (Orca under load can lag that long). What
+# follows a miss would only fail with it, so a miss ends the test.
 wait_for() { # <what> <command…>
     local what=$1 _
     shift
     for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
     check "$what" "not within 60 s" "seen"
+    report >&2
+    exit 1
 }
 start_xvfb "$work"
 mkdir -m 700 "$work/runtime" "$work/look"
@@ -43,8 +57,9 @@ export DBUS_SESSION_BUS_ADDRESS=$bus_address
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 pids+=($!)
 openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for "openbox manages the screen" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'
+openbox=$!
+pids+=("$openbox")
+wait_for "openbox manages the screen" eval 'kill -0 $openbox && xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 
 # What Orca says is in its log (with no sound card, the log is all that is
 # said), opened line-buffered so that nothing said is lost.
@@ -82,7 +97,7 @@ start() { # <first words> [environment…]
     # window is looked up each time, as a window seen at once may be the
     # one Qt makes anew as it is shown.
     wait_for "openbox manages the window" managed
-    xdotool windowactivate --sync "$window"
+    xdotool windowactivate --sync "$window" || { check "the window is activated" no yes; report >&2; exit 1; }
     wait_for "Orca says '$1'" heard "$1"
 }
 managed() {
@@ -206,6 +221,6 @@ touch "$work/look/stop"
 status=0
 wait_bounded "$listener" 30 || status=$?
 cat "$work/listen.log"
-[ "$failures" -eq 0 ] || { tail -n 5 "$work/orca.out" "$work/app.log"; grep -E "^[0-9:.]+ - " "$said" | tail -n 15 | cut -c1-160; }
+[ "$failures" -eq 0 ] || report >&2
 check "what the listener heard" "$status" 0
 [ "$failures" -eq 0 ]

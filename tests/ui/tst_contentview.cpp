@@ -306,13 +306,13 @@ private Q_SLOTS:
         window.view->state().setToken(u"old"_s);
         window.view->state().setUpnOverride(u"old@corp"_s);
         window.press(Qt::Key_Return); // Reconfigure
-        auto *form = window.form();
-        QCOMPARE(form->tokenField()->text() + form->upnOverrideField()->text(), QString());
-        QCOMPARE(form->baseUrlField()->text(), u"https://edited"_s);
+        auto *shown = window.form();
+        QCOMPARE(shown->tokenField()->text() + shown->upnOverrideField()->text(), QString());
+        QCOMPARE(shown->baseUrlField()->text(), u"https://edited"_s);
         QVERIFY(!window.button(u"Save and Enroll"_s)->isEnabled());
-        form->tokenField()->insert(u" T "_s);
-        form->baseUrlField()->clear();
-        form->upnOverrideField()->insert(u" u "_s);
+        shown->tokenField()->insert(u" T "_s);
+        shown->baseUrlField()->clear();
+        shown->upnOverrideField()->insert(u" u "_s);
         window.button(u"Save and Enroll"_s)->click();
         window.button(u"Save and Enroll"_s)->click(); // before the view is redrawn
         QCoreApplication::processEvents();
@@ -326,9 +326,9 @@ private Q_SLOTS:
         QCOMPARE(window.agent->configureCalls(),
                  (QList<QStringList>{{u"T"_s, defaultUrl, u"u"_s}}));
         window.press(Qt::Key_Return); // Try Again
-        form = window.form();
-        QCOMPARE(form->tokenField()->text() + form->baseUrlField()->text() +
-                     form->upnOverrideField()->text(),
+        shown = window.form();
+        QCOMPARE(shown->tokenField()->text() + shown->baseUrlField()->text() +
+                     shown->upnOverrideField()->text(),
                  u" T  u "_s);
         window.press(Qt::Key_Return);
         QVERIFY(!window.view->close()); // the next run is kept at one close again
