@@ -108,9 +108,11 @@ int main(int argc, char *argv[])
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         platform.privilegedHost = std::make_shared<OsascriptHost>(host);
     } else {
-        // The helper runs only an agent in its own folder.
+        // The helper runs only an agent in its own folder, beside the
+        // application it was installed with; any program stands in for that.
         const QString helper = dir.filePath(u"ovata-enroll-helper"_s);
         QFile::copy(QString::fromLocal8Bit(argv[3]), helper);
+        QFile::copy(agent, bundle);
         QFile control(dir.filePath(u"OvataDeviceAgent.state/control"_s));
         control.open(QIODevice::WriteOnly);
         control.write("configure flood-stderr 209715200\nconfigure sleep 3000\n");

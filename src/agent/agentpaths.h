@@ -24,8 +24,8 @@ std::optional<QString> enclosingAppBundle(const QString &executablePath);
 // This process's bundle location: the application bundle on macOS; elsewhere
 // the running executable's own path stands for it, where a package upgrade
 // puts its new version. Nothing when it cannot be named, or when its bytes
-// are not UTF-8: a lossy path would name another file. Needs a
-// QCoreApplication.
+// are not UTF-8: a lossy path would name another file. On macOS it needs
+// the application object; elsewhere it does not.
 std::optional<QString> bundleLocation();
 
 } // namespace AgentPaths

@@ -4,8 +4,9 @@
 #include "agent/pkexechost.h"
 #include "agent/strictutf8.h"
 #include "ownprocess/ownprocess.h"
+#include "ownprocess/pathparts.h"
 
-#include <QCoreApplication>
+#include <QFile>
 
 namespace AgentPaths {
 
@@ -25,8 +26,12 @@ AgentPlatform AgentPlatform::system()
 {
     AgentPlatform platform;
     platform.bundleLocation = &AgentPaths::bundleLocation;
+    // Beside the program, named without the application object: the agent
+    // may be asked before it exists.
+    const std::string helper = PathParts::appending(
+        PathParts::directory(OwnProcess::executablePath().value_or(std::string())),
+        AgentContract::helperName);
     platform.privilegedHost = std::make_shared<PkexecHost>(
-        QStringLiteral(OVATA_PKEXEC), QCoreApplication::applicationDirPath() + u'/' +
-                                          AgentContract::latin1(AgentContract::helperName));
+        QStringLiteral(OVATA_PKEXEC), QFile::decodeName(QByteArray::fromStdString(helper)));
     return platform;
 }

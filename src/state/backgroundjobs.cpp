@@ -6,6 +6,7 @@
 #include <list>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -93,7 +94,41 @@ Threads &threads()
     return instance;
 }
 
+// What jobs posted before the application object existed. The flag, not
+// QCoreApplication::instance(), says whether it exists yet: the pointer is
+// written on the interface thread without a lock.
+struct Held
+{
+    std::mutex mutex;
+    bool released = false;
+    std::vector<std::function<void()>> posts;
+};
+
+Held &held()
+{
+    static Held instance;
+    return instance;
+}
+
+void postNow(std::function<void()> apply)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(apply), Qt::QueuedConnection);
+}
+
+void releaseHeld()
+{
+    const std::lock_guard lock(held().mutex);
+    held().released = true;
+    for (auto &apply : held().posts) {
+        postNow(std::move(apply));
+    }
+    held().posts.clear();
+}
+
 } // namespace
+
+// Run as each application object is constructed.
+Q_COREAPP_STARTUP_FUNCTION(releaseHeld)
 
 namespace BackgroundJobs {
 
@@ -107,6 +142,16 @@ void start(Job job)
     }();
     Q_UNUSED(joinedWithApplication);
     threads().start(std::move(job));
+}
+
+void post(std::function<void()> apply)
+{
+    const std::lock_guard lock(held().mutex);
+    if (held().released) {
+        postNow(std::move(apply));
+    } else {
+        held().posts.push_back(std::move(apply));
+    }
 }
 
 void waitForAll()

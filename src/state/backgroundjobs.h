@@ -17,6 +17,11 @@ using Starter = std::function<void(Job)>;
 // be started.
 void start(Job job);
 
+// Runs `apply` on the interface thread, queued on the application object, so
+// that it is applied even after a window has gone. Posted before that object
+// exists (by a job started first thing), it is held until it does.
+void post(std::function<void()> apply);
+
 // Blocks until every job has ended, running the interface thread's events
 // meanwhile so that their outcomes are applied. Call it on the
 // interface thread once its event loop has returned.

@@ -4,8 +4,6 @@
 #include "agent/contractstrings.h"
 #include "state/agentinterface.h"
 
-#include <QCoreApplication>
-
 #include <system_error>
 
 namespace {
@@ -73,15 +71,13 @@ void ConfigState::probe()
 {
     auto job = [weak = weak_from_this(), agent = m_agent, cancelled = m_probeCancelled] {
         const bool configured = agent->hasConfig(*cancelled);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [weak, configured] {
-                if (const auto self = weak.lock()) {
-                    self->setPhase(configured ? Phase(AlreadyConfigured{}) : Form{});
-                }
-            },
-            Qt::QueuedConnection);
+        BackgroundJobs::post([weak, configured] {
+            if (const auto self = weak.lock()) {
+                self->setPhase(configured ? Phase(AlreadyConfigured{}) : Form{});
+            }
+        });
     };
+    m_probeStarted = true;
     try {
         m_startJob(std::move(job));
     } catch (const std::system_error &) {
@@ -126,10 +122,6 @@ void ConfigState::reconfigure()
 
 void ConfigState::postPhase(std::shared_ptr<ConfigState> &&state, Phase phase)
 {
-    // The application object, not a window, so the outcome is applied even
-    // after the window has gone.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [state = std::move(state), phase = std::move(phase)] { state->setPhase(phase); },
-        Qt::QueuedConnection);
+    BackgroundJobs::post(
+        [state = std::move(state), phase = std::move(phase)] { state->setPhase(phase); });
 }

@@ -62,8 +62,10 @@ public:
     // Asks the agent off the interface thread whether it is enrolled and then
     // sets alreadyConfigured or form, whatever the phase is by then. Only
     // the state's owner waits for the answer: when the state goes first, the
-    // agent is stopped.
+    // agent is stopped. It may start before the application object exists:
+    // the answer is applied once it does.
     void probe();
+    bool probeStarted() const { return m_probeStarted; }
 
     // Trims copies of the values (the fields keep what was typed), refuses a
     // blank token, else goes to submitting and configures in the background;
@@ -87,6 +89,7 @@ private:
 
     std::shared_ptr<const AgentInterface> m_agent;
     BackgroundJobs::Starter m_startJob;
+    bool m_probeStarted = false;
     std::shared_ptr<std::atomic_bool> m_probeCancelled = std::make_shared<std::atomic_bool>(false);
     Phase m_phase = Checking{};
     QString m_token;

@@ -19,6 +19,13 @@ int main(int argc, char *argv[])
 {
     // The form holds the token.
     OwnProcess::keepMemoryPrivate();
+    // Where the desktop has it so, the agent is asked first thing: it
+    // answers while the toolkit starts.
+    const DesktopConventions conventions = DesktopConventions::system();
+    const auto state = ConfigState::create(std::make_shared<SystemAgent>());
+    if (conventions.probesBeforeShown) {
+        state->probe();
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OvataAgentConfigurator"));
     // Lets the desktop match the window to its launcher and icon.
@@ -28,7 +35,7 @@ int main(int argc, char *argv[])
     int status = 0;
     bool runUnderWay = false;
     {
-        ContentView window(std::make_shared<SystemAgent>());
+        ContentView window(state, &ContentView::quitApplication, conventions);
         // A slow agent: the checking indicator shows, as it would anyway.
         window.showWhenProbed(100);
         window.winId();

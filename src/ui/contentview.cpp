@@ -51,18 +51,23 @@ void ContentView::quitApplication()
 
 ContentView::ContentView(std::shared_ptr<const AgentInterface> agent, QuitAction quit,
                          DesktopConventions conventions, QWidget *parent)
+    : ContentView(ConfigState::create(std::move(agent)), std::move(quit), conventions, parent)
+{}
+
+ContentView::ContentView(std::shared_ptr<ConfigState> state, QuitAction quit,
+                         DesktopConventions conventions, QWidget *parent)
     : QWidget(parent)
-    , m_state(ConfigState::create(std::move(agent)))
+    , m_state(std::move(state))
     , m_quit(std::move(quit))
     , m_conventions(conventions)
     , m_column(new QVBoxLayout(this))
 {
-    if (m_conventions.probesBeforeShown) {
+    if (m_conventions.probesBeforeShown && !m_state->probeStarted()) {
         // First, so the agent answers while the window is being built; the
         // answer arrives through the event loop.
-        m_probed = true;
         m_state->probe();
     }
+    m_probed = m_state->probeStarted();
     AccessibleRoles::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);

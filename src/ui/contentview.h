@@ -37,6 +37,9 @@ public:
                          QuitAction quit = &ContentView::quitApplication,
                          DesktopConventions conventions = DesktopConventions::system(),
                          QWidget *parent = nullptr);
+    // With a state made (and its probe perhaps started) before the window.
+    ContentView(std::shared_ptr<ConfigState> state, QuitAction quit, DesktopConventions conventions,
+                QWidget *parent = nullptr);
     ~ContentView() override;
 
     ConfigState &state() const { return *m_state; }

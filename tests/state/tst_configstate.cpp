@@ -39,6 +39,9 @@ const QString defaultUrl = QString(AgentContract::latin1(AgentContract::defaultC
 
 } // namespace
 
+// Probed, with its answer in, before the application object exists.
+std::shared_ptr<ConfigState> answeredEarly;
+
 class TestConfigState : public QObject
 {
     Q_OBJECT
@@ -157,6 +160,13 @@ private Q_SLOTS:
                     .startsWith(u"failure: The configuration could not be started: "_s));
     }
 
+    // The window asks the agent first thing, before the toolkit is up.
+    void anAnswerBeforeTheApplicationIsApplied()
+    {
+        QTRY_COMPARE(describe(answeredEarly->phase()), u"alreadyConfigured"_s);
+        answeredEarly.reset();
+    }
+
     void probeAndManyEnrollmentsLeaveNothingBehind()
     {
         const AgentSandbox sandbox(true, "has-config exit 0\n");
@@ -189,5 +199,14 @@ private:
     QSemaphore m_poolTaken;
 };
 
-QTEST_GUILESS_MAIN(TestConfigState)
+int main(int argc, char *argv[])
+{
+    const auto agent = std::make_shared<FakeAgent>();
+    agent->setConfigured(true);
+    answeredEarly = ConfigState::create(agent, [](BackgroundJobs::Job job) { job(); });
+    answeredEarly->probe();
+    QCoreApplication app(argc, argv);
+    TestConfigState test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_configstate.moc"
