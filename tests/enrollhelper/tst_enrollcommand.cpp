@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,42 +51,34 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("line"); // DIR: the helper's folder
         QTest::addColumn<Reason>("reason");
-        const QString agent = u"'DIR/OvataDeviceAgent'"_s;
-        QTest::newRow("not quoted") << u"DIR/OvataDeviceAgent"_s + okTail << Reason::NoQuotedPath;
-        QTest::newRow("a shell") << u"'/bin/sh' -c 'id'"_s << Reason::ExpectedFlag;
-        QTest::newRow("a shell with our words")
-            << u"'/bin/sh'"_s + okTail << Reason::NotAnAgentHere;
-        QTest::newRow("another folder")
-            << u"'/tmp/OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
-        QTest::newRow("a folder below")
-            << u"'DIR/x/OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
-        QTest::newRow("a trailing slash")
-            << u"'DIR/OvataDeviceAgent/'"_s + okTail << Reason::NotAnAgentHere;
-        QTest::newRow("a folder above")
-            << u"'DIR/../OvataDeviceAgent'"_s + okTail << Reason::NotAnAgentHere;
-        QTest::newRow("another program beside it")
-            << u"'DIR/ovata-enroll-helper'"_s + okTail << Reason::NotAnAgentHere;
-        QTest::newRow("an extra word") << agent + okTail + u" ; id"_s << Reason::TrailingText;
-        QTest::newRow("a missing word")
-            << agent + u" --configure --token 't' --base-url 'u'"_s << Reason::ExpectedFlag;
-        QTest::newRow("flags out of order")
-            << agent + u" --configure --base-url 'u' --token 't' --upn-override ''"_s
-            << Reason::ExpectedFlag;
-        QTest::newRow("an unquoted ;")
-            << agent + u" --configure --token 't';id;'' --base-url 'u' --upn-override ''"_s
-            << Reason::ExpectedFlag;
-        QTest::newRow("an unquoted $(…)")
-            << agent + u" --configure --token $(id) --base-url 'u' --upn-override ''"_s
-            << Reason::ExpectedValue;
-        QTest::newRow("an open quote")
-            << agent + u" --configure --token 't"_s << Reason::ExpectedValue;
-        QTest::newRow("two blanks")
-            << agent + u"  --configure"_s + okTail.mid(12) << Reason::ExpectedFlag;
-        QTest::newRow("NUL") << u"'DIR/OvataDeviceAgent\0'"_s + okTail << Reason::NulByte;
-        QTest::newRow("over the bound")
-            << agent + u" --configure --token '"_s + QString(200000, u't') +
-                   u"' --base-url 'u' --upn-override ''"_s
-            << Reason::LineTooLong;
+        // The line the helper accepts, with one part of it changed.
+        const auto row = [](const char *tag, const QString &from, const QString &to,
+                            Reason reason) {
+            const QString line = u"'DIR/OvataDeviceAgent'"_s + okTail;
+            QTest::newRow(tag) << QString(line).replace(from, to) << reason;
+        };
+        const QString agent = u"DIR/OvataDeviceAgent"_s;
+        row("not quoted", u"'"_s + agent + u"'"_s, agent, Reason::NoQuotedPath);
+        row("a shell", u"'"_s + agent + u"'"_s + okTail, u"'/bin/sh' -c 'id'"_s,
+            Reason::ExpectedFlag);
+        row("a shell with our words", agent, u"/bin/sh"_s, Reason::NotAnAgentHere);
+        row("another folder", u"DIR"_s, u"/tmp"_s, Reason::NotAnAgentHere);
+        row("a folder below", u"DIR"_s, u"DIR/x"_s, Reason::NotAnAgentHere);
+        row("a trailing slash", agent, agent + u'/', Reason::NotAnAgentHere);
+        row("a folder above", u"DIR"_s, u"DIR/.."_s, Reason::NotAnAgentHere);
+        row("another program beside it", agent, u"DIR/ovata-enroll-helper"_s,
+            Reason::NotAnAgentHere);
+        row("an extra word", okTail, okTail + u" ; id"_s, Reason::TrailingText);
+        row("a missing word", u" --upn-override ''"_s, {}, Reason::ExpectedFlag);
+        row("flags out of order", u"--token 't' --base-url 'u'"_s, u"--base-url 'u' --token 't'"_s,
+            Reason::ExpectedFlag);
+        row("an unquoted ;", u"'t'"_s, u"'t';id;''"_s, Reason::ExpectedFlag);
+        row("an unquoted $(…)", u"'t'"_s, u"$(id)"_s, Reason::ExpectedValue);
+        row("an open quote", u"t' --base-url 'u' --upn-override ''"_s, u"t"_s,
+            Reason::ExpectedValue);
+        row("two blanks", u" --configure"_s, u"  --configure"_s, Reason::ExpectedFlag);
+        row("NUL", agent, agent + u'\0', Reason::NulByte);
+        row("over the bound", u"'t'"_s, u'\'' + QString(200000, u't') + u'\'', Reason::LineTooLong);
     }
     void refusesAnyOtherLine()
     {
@@ -98,101 +91,88 @@ private Q_SLOTS:
     // One row a clause: deleting any clause of the rule fails its row.
     void runsOnlyWhatItsInstallerCouldChange_data()
     {
+        // Steps: "+name" adds a file beside the agent (executable unless
+        // marked "?"), the last agent so added being the one run; "<what>-<how>"
+        // makes the agent, the configurator ("app"), their folder or the one
+        // above it another user's, gone, a .bak, a folder, a link, or of a mode.
         QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("agentName");
         QTest::addColumn<MaybeReason>("reason"); // nothing: accepted
-        const QString agent = u"OvataDeviceAgent"_s;
-        const auto row = [](const char *name, const char *setup, const QString &agentName,
-                            MaybeReason reason) {
-            QTest::newRow(name) << QString::fromLatin1(setup) << agentName << reason;
+        const auto row = [](const char *name, const char *setup, MaybeReason reason) {
+            QTest::newRow(name) << QString::fromLatin1(setup) << reason;
         };
-        row("as installed", "", agent, {});
-        row("a relative helper folder", "relative", agent, Reason::NotAbsolute);
-        row("a symlink to elsewhere", "link-out", agent, Reason::SymbolicLink);
-        row("not a regular file", "agent-dir", agent, Reason::NotExecutableFile);
-        row("not executable", "agent-0644", agent, Reason::NotExecutableFile);
-        row("missing", "agent-gone", agent, Reason::CannotExamine);
-        row("owned by another user", "agent-other", agent, Reason::WrongOwner);
-        row("group-writable agent", "agent-0775", agent, Reason::WritableByOthers);
-        row("a second instance", "+OvataAgentConfigurator-2 +OvataDeviceAgent-2",
-            u"OvataDeviceAgent-2"_s, {});
-        row("an instance without its configurator", "+OvataDeviceAgent-2", u"OvataDeviceAgent-2"_s,
+        row("as installed", "", {});
+        row("a relative helper folder", "relative", Reason::NotAbsolute);
+        row("a symlink to elsewhere", "agent-link", Reason::SymbolicLink);
+        row("not a regular file", "agent-dir", Reason::NotExecutableFile);
+        row("not executable", "agent-0644", Reason::NotExecutableFile);
+        row("missing", "agent-gone", Reason::CannotExamine);
+        row("owned by another user", "agent-other", Reason::WrongOwner);
+        row("group-writable agent", "agent-0775", Reason::WritableByOthers);
+        row("a second instance", "+OvataAgentConfigurator-2 +OvataDeviceAgent-2", {});
+        row("an instance without its configurator", "+OvataDeviceAgent-2",
             Reason::NoConfiguratorBeside);
-        row("no configurator at all", "app-gone", agent, Reason::NoConfiguratorBeside);
-        row("a writable configurator", "app-0777", agent, Reason::NoConfiguratorBeside);
-        row("a configurator of another user", "app-other", agent, Reason::NoConfiguratorBeside);
-        row("a configurator kept as .bak drives the plain agent", "app-bak", agent, {});
+        row("no configurator at all", "app-gone", Reason::NoConfiguratorBeside);
+        row("a writable configurator", "app-0777", Reason::NoConfiguratorBeside);
+        row("a configurator of another user", "app-other", Reason::NoConfiguratorBeside);
+        row("a configurator kept as .bak drives the plain agent", "app-bak", {});
         row("uninstaller", "+OvataAgentConfiguratorUninstall? +OvataDeviceAgentUninstall",
-            u"OvataDeviceAgentUninstall"_s, Reason::NoConfiguratorBeside);
+            Reason::NoConfiguratorBeside);
         row("a package's unpacked copy",
             "+OvataAgentConfigurator.dpkg-new +OvataDeviceAgent.dpkg-new",
-            u"OvataDeviceAgent.dpkg-new"_s, Reason::NoConfiguratorBeside);
+            Reason::NoConfiguratorBeside);
         row("a backup", "+OvataAgentConfigurator.bak +OvataDeviceAgent.bak",
-            u"OvataDeviceAgent.bak"_s, Reason::NoConfiguratorBeside);
-        row("a symlinked folder on the way", "folder-link", agent, Reason::NotAFolder);
-        row("a folder of another user", "folder-other", agent, Reason::FolderWrongOwner);
-        row("an other-writable folder", "folder-0757", agent, Reason::FolderLetsOthersReplace);
-        row("a group-writable folder above", "above-0775", agent, Reason::FolderLetsOthersReplace);
-        row("a sticky folder above, our entry", "above-1777", agent, {});
-        row("a sticky folder above, another user's entry", "above-1777 entry-other", agent,
+            Reason::NoConfiguratorBeside);
+        row("a symlinked folder on the way", "above-link", Reason::NotAFolder);
+        row("a folder of another user", "folder-other", Reason::FolderWrongOwner);
+        row("an other-writable folder", "folder-0757", Reason::FolderLetsOthersReplace);
+        row("a group-writable folder above", "above-0775", Reason::FolderLetsOthersReplace);
+        row("a sticky folder above, our entry", "above-1777", {});
+        row("a sticky folder above, another user's entry", "above-1777 folder-other",
             Reason::FolderLetsOthersReplace);
     }
     void runsOnlyWhatItsInstallerCouldChange()
     {
         QFETCH(QString, setup);
-        QFETCH(QString, agentName);
         QFETCH(MaybeReason, reason);
         if (setup.contains(u"other"_s) && getuid() != 0) {
             QSKIP("giving files to another user needs root");
         }
-        // top/shared/install holds the configurator and the agent.
+        // top/above/folder holds the configurator and the agent.
         QTemporaryDir top;
-        const QString shared = top.filePath(u"shared"_s);
-        QString folder = shared + u"/install"_s;
+        const QString above = top.filePath(u"shared"_s), folder = above + u"/install"_s;
+        QString agent = folder + u"/OvataDeviceAgent"_s;
+        const QHash<QString, QString> paths{{u"agent"_s, agent},
+                                            {u"app"_s, folder + u"/OvataAgentConfigurator"_s},
+                                            {u"folder"_s, folder},
+                                            {u"above"_s, above}};
         QVERIFY(QDir().mkpath(folder));
-        make(folder + u"/OvataAgentConfigurator"_s);
-        make(folder + u"/OvataDeviceAgent"_s);
-        const QString app = folder + u"/OvataAgentConfigurator"_s;
-        const QString plain = folder + u"/OvataDeviceAgent"_s;
-        const auto mode = [](const QString &path, const QString &word) {
-            QCOMPARE(chmod(local(path).c_str(), mode_t(word.toUInt(nullptr, 8))), 0);
-        };
-        const auto give = [](const QString &path) {
-            QCOMPARE(lchown(local(path).c_str(), anotherUser, anotherUser), 0);
-        };
+        make(paths[u"agent"_s]);
+        make(paths[u"app"_s]);
         for (const QString &step : setup.split(u' ', Qt::SkipEmptyParts)) {
-            const QString what = step.section(u'-', 1);
+            const QString path = paths.value(step.section(u'-', 0, 0));
+            const QString how = step.section(u'-', 1);
             if (step.startsWith(u'+')) {
-                make(folder + u'/' + step.mid(1).remove(u'?'), step.endsWith(u'?') ? 0644 : 0755);
-            } else if (step == u"link-out"_s) {
-                QVERIFY(QFile::rename(plain, top.filePath(u"x"_s)) &&
-                        QFile::link(top.filePath(u"x"_s), plain));
-            } else if (step == u"agent-dir"_s) {
-                QVERIFY(QFile::remove(plain) && QDir().mkdir(plain));
-            } else if (step == u"agent-gone"_s) {
-                QVERIFY(QFile::remove(plain));
-            } else if (step.startsWith(u"agent-"_s)) {
-                what == u"other"_s ? give(plain) : mode(plain, what);
-            } else if (step == u"app-gone"_s) {
-                QVERIFY(QFile::remove(app));
-            } else if (step == u"app-bak"_s) {
-                QVERIFY(QFile::rename(app, app + u".bak"_s));
-            } else if (step.startsWith(u"app-"_s)) {
-                what == u"other"_s ? give(app) : mode(app, what);
-            } else if (step == u"folder-link"_s) {
-                QVERIFY(QFile::rename(shared, top.filePath(u"real"_s)) &&
-                        QFile::link(top.filePath(u"real"_s), shared));
-            } else if (step.startsWith(u"folder-"_s)) {
-                what == u"other"_s ? give(folder) : mode(folder, what);
-            } else if (step.startsWith(u"above-"_s)) {
-                mode(shared, what);
-            } else if (step == u"entry-other"_s) {
-                give(folder);
+                const QString name = step.mid(1).remove(u'?');
+                make(folder + u'/' + name, step.endsWith(u'?') ? 0644 : 0755);
+                agent = name.startsWith(u"OvataDeviceAgent"_s) ? folder + u'/' + name : agent;
+            } else if (how == u"other"_s) {
+                QCOMPARE(lchown(local(path).c_str(), anotherUser, anotherUser), 0);
+            } else if (how == u"gone"_s) {
+                QVERIFY(QFile::remove(path));
+            } else if (how == u"bak"_s) {
+                QVERIFY(QFile::rename(path, path + u".bak"_s));
+            } else if (how == u"dir"_s) {
+                QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+            } else if (how == u"link"_s) {
+                QVERIFY(QFile::rename(path, top.filePath(u"real"_s)) &&
+                        QFile::link(top.filePath(u"real"_s), path));
             } else if (step != u"relative"_s) {
-                QFAIL(qPrintable(step));
+                bool octal = false;
+                const mode_t mode = how.toUInt(&octal, 8);
+                QVERIFY2(octal && chmod(local(path).c_str(), mode) == 0, qPrintable(step));
             }
         }
-        const QString line = u"'"_s + folder + u'/' + agentName + u"'"_s + okTail;
+        const QString line = u"'"_s + agent + u"'"_s + okTail;
         const std::string helperFolder = setup == u"relative"_s ? "install" : local(folder);
         QCOMPARE(reasonOf(EnrollCommand::check(line.toStdString(), helperFolder, getuid())),
                  reason);

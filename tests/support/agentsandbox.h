@@ -38,8 +38,7 @@ public:
         QVERIFY(m_dir.isValid());
         QFile file(state("control"));
         QVERIFY(!agent || (QFile::copy(QStringLiteral(OVATA_TEST_DEVAGENT), agentPath()) &&
-                           QFile::copy(QStringLiteral(OVATA_TEST_DEVAGENT),
-                                       m_dir.filePath(QStringLiteral("OvataAgentConfigurator"))) &&
+                           QFile::copy(QStringLiteral(OVATA_TEST_DEVAGENT), configuratorPath()) &&
                            QDir().mkpath(state("")) && file.open(QIODevice::WriteOnly) &&
                            file.write(control) == control.size()));
     }
@@ -54,11 +53,10 @@ public:
             }
         }
     }
-    AgentSandbox(const AgentSandbox &) = delete;
-    AgentSandbox &operator=(const AgentSandbox &) = delete;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QString agentPath() const { return path(QStringLiteral("OvataDeviceAgent")); }
+    QString configuratorPath() const { return path(QStringLiteral("OvataAgentConfigurator")); }
     QString helperPath() const { return path(AgentContract::latin1(AgentContract::helperName)); }
 
     // Every run of the agent, oldest first: each record is "<pid> <euid>
@@ -86,9 +84,7 @@ public:
     AgentPlatform platform(const QByteArray &scriptHost = {}) const
     {
         AgentPlatform platform;
-        platform.bundleLocation = [bundle = path(QStringLiteral("OvataAgentConfigurator"))] {
-            return bundle;
-        };
+        platform.bundleLocation = [bundle = configuratorPath()] { return bundle; };
         QFile::copy(QStringLiteral(OVATA_TEST_HELPER), helperPath());
         platform.privilegedHost =
             std::make_shared<PkexecHost>(QStringLiteral(OVATA_TEST_FAKE_PKEXEC), helperPath());
@@ -109,12 +105,6 @@ private:
 
     QTemporaryDir m_dir;
 };
-
-// Whether a process with this pid is alive (or a zombie).
-inline bool processExists(qint64 pid)
-{
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
-}
 
 // Peak resident memory of this process so far, in KiB.
 inline long peakRssKiB()
