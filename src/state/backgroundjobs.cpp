@@ -157,6 +157,8 @@ void post(std::function<void()> apply)
 void waitForAll()
 {
     threads().waitForAll([] { QCoreApplication::processEvents(); });
+    // What the last of them posted as it ended.
+    QCoreApplication::processEvents();
     // The outcome a job posted just before it ended.
     QCoreApplication::processEvents();
 }

@@ -22,8 +22,8 @@ void start(Job job);
 // exists (by a job started first thing), it is held until it does.
 void post(std::function<void()> apply);
 
-// Blocks until every job has ended, running the interface thread's events
-// meanwhile so that their outcomes are applied. Call it on the
+// Blocks until every job has ended and its outcome is applied, running the
+// interface thread's events meanwhile. Call it on the
 // interface thread once its event loop has returned.
 void waitForAll();
 
