@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     // Where the desktop has it so, the agent is asked first thing: it
     // answers while the toolkit starts.
     const DesktopConventions conventions = DesktopConventions::system();
-    const auto state = ConfigState::create(std::make_shared<SystemAgent>());
+    auto state = ConfigState::create(std::make_shared<SystemAgent>());
     if (conventions.probesBeforeShown) {
         state->probe();
     }
@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
     int status = 0;
     bool runUnderWay = false;
     {
-        ContentView window(state, &ContentView::quitApplication, conventions);
+        // The window holds the state alone: the probe stops as both go.
+        ContentView window(std::move(state), &ContentView::quitApplication, conventions);
         // A slow agent: the checking indicator shows, as it would anyway.
         window.showWhenProbed(100);
         window.winId();
