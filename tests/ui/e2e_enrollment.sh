@@ -71,9 +71,12 @@ pids+=("$app_pid")
 
 if [ -n "${OVATA_E2E_UID:-}" ]; then
     # Not dumpable: the kernel hands its /proc files to root, so the user's
-    # other processes cannot read the token from its memory.
-    for _ in $(seq 300); do [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ] && break; sleep 0.1; done
-    [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ] || { echo "the program is dumpable" >&2; exit 1; }
+    # other processes cannot read the token from its memory. setpriv, as it
+    # drops root, is not dumpable either, so the program must run first.
+    program=$(readlink -f "${launch[-1]}")
+    private() { [ "$(readlink "/proc/$app_pid/exe")" = "$program" ] && [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ]; }
+    for _ in $(seq 300); do private && break; sleep 0.1; done
+    private || { echo "the program is dumpable" >&2; exit 1; }
 fi
 title='Ovata Device Agent — Configuration'
 # A window manager's frame may match too; the first match is the window.
