@@ -85,7 +85,9 @@ look() { touch "$work/look/$1"; wait_for "the listener looks at $1" eval "! test
 
 configure_calls() { grep -l -a -- --configure "$state"/calls/* 2>/dev/null | wc -l; }
 calls_at_least() { [ "$(configure_calls)" -ge "$1" ]; }
-control() { mkdir -p "$state"; printf '%b' "$1" >"$state/control"; }
+# A call told to "wait-for go" runs until release: as long as the test looks.
+control() { mkdir -p "$state"; rm -f "$state/go"; printf '%b' "$1" >"$state/control"; }
+release() { touch "$state/go"; }
 # Under ASan, allocations made in Qt's frames (built without frame pointers)
 # get stacks deep enough for LeakSanitizer's suppressions; slow unwinding
 # costs per frame, so a few frames.
@@ -126,7 +128,7 @@ check "the window manager offers no maximize" "$maximize" none
 
 # Alt+E types nothing into the token; AltGr+Q types "@" on a German layout;
 # Alt+S, the save button's access key, saves.
-control 'configure sleep 1500\nconfigure stderr bad token\\n\nconfigure exit 3\n'
+control 'configure wait-for go\nconfigure stderr bad token\\n\nconfigure exit 3\n'
 xdotool type --delay 40 Zq7X
 xdotool key alt+e
 xdotool type --delay 40 w3Kp
@@ -147,6 +149,7 @@ check "the access keys save what was typed" "$(last_call)" \
 mark=$(($(wc -l <"$said") + 1))
 xdotool key alt+F4
 wait_for "Orca speaks the note" heard "The enrollment is still running."
+release
 wait_for "the failure is spoken" heard "Configuration failed"
 look failure
 check "closed while saving a run that fails, the window stays" "$(alive "$app_pid")" running
@@ -180,21 +183,24 @@ check "closed twice while saving, nothing was saved" "$([ -f "$state/config" ] &
 
 # Closed while saving a run that succeeds: the window closes itself.
 rm -f "$state/control"
-control 'configure sleep 2500\n'
+control 'configure wait-for go\n'
 start "Enrollment token"
 xdotool type --delay 20 close-token
 xdotool key Return
 wait_for "the run starts" calls_at_least 3
 xdotool key alt+F4
+wait_for "Orca speaks the note" heard "The enrollment is still running."
+release
 ended 10
 check "closed while saving, the program ends once saved" "$ended" 0
 check "closed while saving, the configuration was saved" "$([ -f "$state/config" ] && echo saved)" saved
 
 # Enrolled: checking, then the panel, named without "dialog"; Shift+Tab to
 # Quit and Return quits without configuring.
-control 'has-config sleep 1500\n'
+control 'has-config wait-for go\n'
 start "Checking current configuration"
 look checking
+release
 wait_for "the enrolled panel is spoken" heard "This computer is already enrolled."
 check "the panel is not called a dialog" "$(tail -n +"$mark" "$said" | grep -c "SPEECH OUTPUT: .*dialog")" 0
 look enrolled

@@ -13,6 +13,9 @@
 //
 //   exit N          end now with status N
 //   sleep MS        pause
+//   wait-for NAME   pause until a file NAME is in the state folder (at most
+//                   two minutes), so a test holds a call for as long as it
+//                   looks
 //   stdout TEXT     write TEXT (escapes \n \t \\ \xHH) to that stream
 //   stderr TEXT
 //   flood-stdout N  write N bytes
@@ -195,6 +198,11 @@ int runDirectives(const std::string &stateDir, const std::string &mode)
             return std::atoi(value.c_str());
         } else if (directive == "sleep") {
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atoll(value.c_str())));
+        } else if (directive == "wait-for") {
+            const std::string file = stateDir + "/" + value;
+            for (int i = 0; i < 12000 && access(file.c_str(), F_OK) != 0; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
         } else if (directive == "stdout") {
             writeAll(STDOUT_FILENO, unescaped(value));
         } else if (directive == "stderr") {
