@@ -16,7 +16,8 @@ struct DesktopConventions
     bool accessKeys = true;
     // The window widens beyond its width where a large font needs it.
     bool widensForLargeFonts = true;
-    // The start-up probe starts as the window is built, not once it is shown.
+    // The start-up probe starts first thing, before the toolkit and the
+    // window, not once the window is shown.
     bool probesBeforeShown = true;
     // A second close ends a command already running as root; through the
     // system scripting host such a command may outlive the application.
