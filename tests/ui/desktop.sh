@@ -33,8 +33,9 @@ report() {
         echo "--- $log"
         tail -n 8 "$work/$log" 2>/dev/null | cut -c1-200
     done
-    echo "--- spoken"
-    grep -E "^[0-9:.]+ - |SPEECH OUTPUT" "$said" 2>/dev/null | tail -n 15 | cut -c1-160
+    echo "--- spoken ($(wc -l <"$said") lines, from line $mark)"
+    grep -a -E "^[0-9:.]+ - |SPEECH OUTPUT" "$said" 2>/dev/null | tail -n 15 | cut -c1-160
+    grep -a -E "TIMEOUT|Traceback|Cleaning up" "$said" 2>/dev/null | cut -c1-160
     echo "--- running"
     ps -eo pid,stat,args | cut -c1-120
 }
@@ -71,7 +72,8 @@ builtins.open = lambda f, m="r", *a, **k: real(f, m, 1) if f == log else real(f,
 sys.argv = ["orca", "--replace", "--debug-file=" + log]
 runpy.run_path("/usr/bin/orca", run_name="__main__")' "$said" >"$work/orca.out" 2>&1 &
 pids+=($!)
-heard() { tail -n +"$mark" "$said" 2>/dev/null | grep "SPEECH OUTPUT: '" | grep -q -F "$1"; }
+# Read as text whatever bytes Orca logs, which grep might take as binary.
+heard() { tail -n +"$mark" "$said" 2>/dev/null | grep -a "SPEECH OUTPUT: '" | grep -q -a -F "$1"; }
 mark=1
 wait_for "Orca speaks" heard ""
 
@@ -202,7 +204,7 @@ start "Checking current configuration"
 look checking
 release
 wait_for "the enrolled panel is spoken" heard "This computer is already enrolled."
-check "the panel is not called a dialog" "$(tail -n +"$mark" "$said" | grep -c "SPEECH OUTPUT: .*dialog")" 0
+check "the panel is not called a dialog" "$(tail -n +"$mark" "$said" | grep -a -c "SPEECH OUTPUT: .*dialog")" 0
 look enrolled
 xdotool key shift+Tab Return
 ended 10
