@@ -157,10 +157,9 @@ void post(std::function<void()> apply)
 void waitForAll()
 {
     threads().waitForAll([] { QCoreApplication::processEvents(); });
-    // What the last of them posted as it ended.
-    QCoreApplication::processEvents();
-    // The outcome a job posted just before it ended.
-    QCoreApplication::processEvents();
+    // What the last of them posted as it ended, delivered directly: a pass of
+    // the event loop need not reach it.
+    QCoreApplication::sendPostedEvents();
 }
 
 } // namespace BackgroundJobs

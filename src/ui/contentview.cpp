@@ -67,7 +67,6 @@ ContentView::ContentView(std::shared_ptr<ConfigState> state, QuitAction quit,
         // answer arrives through the event loop.
         m_state->probe();
     }
-    m_probed = m_state->probeStarted();
     AccessibleRoles::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
@@ -94,7 +93,7 @@ ContentView::ContentView(std::shared_ptr<ConfigState> state, QuitAction quit,
     connect(qApp, &QApplication::focusChanged, this, &ContentView::showReturnTarget);
     // With the probe under way, the checking indicator is built only if the
     // window is shown before the answer.
-    if (!m_probed) {
+    if (!m_state->probeStarted()) {
         refresh();
     }
 }
@@ -139,8 +138,7 @@ void ContentView::showEvent(QShowEvent *event)
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (!m_probed) {
-                m_probed = true;
+            if (!m_state->probeStarted()) {
                 m_state->probe();
             }
             QIcon icon;

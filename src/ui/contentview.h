@@ -81,7 +81,6 @@ private:
     int m_pressesBeforeShown = 0;
     StrayKeys *m_strayKeys = nullptr;
     bool m_refreshPending = false;
-    bool m_probed = false;
     bool m_shown = false;
     bool m_showPending = false;
     bool m_closeRequested = false;
