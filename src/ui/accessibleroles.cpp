@@ -1,6 +1,7 @@
 #include "ui/accessibleroles.h"
 
 #include "ui/contentview.h"
+#include "ui/plainfieldaccessibility.h"
 #include "ui/progressindicator.h"
 #include "ui/secretfieldaccessibility.h"
 #include "ui/statuspanel.h"
@@ -55,9 +56,11 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (className == QLatin1String("QLabel") && indicator && indicator->note() == object) {
         return new QAccessibleWidget(static_cast<QLabel *>(object), QAccessible::Notification);
     }
-    if (className == QLatin1String("QLineEdit") &&
-        static_cast<QLineEdit *>(object)->echoMode() != QLineEdit::Normal) {
-        return SecretFieldAccessibility::interfaceFor(static_cast<QLineEdit *>(object));
+    if (className == QLatin1String("QLineEdit")) {
+        auto *field = static_cast<QLineEdit *>(object);
+        return field->echoMode() == QLineEdit::Normal
+                   ? PlainFieldAccessibility::interfaceFor(field)
+                   : SecretFieldAccessibility::interfaceFor(field);
     }
     return nullptr;
 }

@@ -5,7 +5,7 @@
 // indicator's bar, which has the focus while the agent is asked or a
 // configuration saved, is busy and has no value to read or change; the note
 // below it is a notification, spoken as it appears; a masked field tells
-// bullets.
+// bullets; every field answers whatever is asked of its text at once.
 #pragma once
 
 namespace AccessibleRoles {

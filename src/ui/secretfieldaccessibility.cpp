@@ -1,8 +1,12 @@
 #include "ui/secretfieldaccessibility.h"
 
+#include "ui/onelinetext.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLineEdit>
+
+#include <numeric>
 
 namespace {
 
@@ -24,7 +28,7 @@ int units(const QString &text, int characters)
     return at;
 }
 
-class SecretFieldAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
+class SecretFieldAccessible final : public QAccessibleWidget, public OneLineText
 {
 public:
     explicit SecretFieldAccessible(QLineEdit *field)
@@ -102,10 +106,19 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint &) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *start, int *end) const override
+
+protected:
+    // Told from the bullets alone, never searched in: a character is a
+    // bullet, and every other piece is the whole run of them.
+    QList<int> cuts(QAccessible::TextBoundaryType boundary) const override
     {
-        *start = *end = offset;
-        return {};
+        const int count = characterCount();
+        if (boundary != QAccessible::CharBoundary) {
+            return count > 0 ? QList<int>{0, count} : QList<int>{0};
+        }
+        QList<int> cuts(count + 1);
+        std::iota(cuts.begin(), cuts.end(), 0);
+        return cuts;
     }
 
 private:

@@ -23,7 +23,9 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include <condition_variable>
 #include <system_error>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using Phase = ConfigState::Phase;
@@ -286,6 +288,97 @@ private Q_SLOTS:
         QTest::keyClick(window.view.get(), 's', Qt::AltModifier);
         QTRY_COMPARE(window.agent->configureCalls(),
                      (QList<QStringList>{{spoken, defaultUrl, u"shown"_s}}));
+    }
+
+    // Whatever a screen reader asks of a field's text, at any offset and
+    // boundary, is answered at once and within the text (Qt 6.4's own search
+    // loops for ever at some words' edges); the line is the whole text at
+    // every offset, also as Orca 43 assembles it from attribute runs; a key
+    // acts afterwards.
+    void everyTextCallAnswers_data()
+    {
+        QTest::addColumn<int>("field"); // token, URL, UPN
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("token, empty") << 0 << QString() << QString();
+        QTest::newRow("token, a letter") << 0 << u"a"_s << u"●"_s;
+        QTest::newRow("token, a sign first") << 0 << u"#Zq7X w3K."_s << QString(10, u'●');
+        QTest::newRow("token, an emoji") << 0 << u"\U0001F600a"_s << u"●●"_s;
+        QTest::newRow("URL, empty") << 1 << QString() << QString();
+        QTest::newRow("URL, a slash first") << 1 << u"/x y"_s << u"/x y"_s;
+        QTest::newRow("URL") << 1 << defaultUrl << defaultUrl;
+        QTest::newRow("UPN, a sign first") << 2 << u"#jane doe"_s << u"#jane doe"_s;
+        QTest::newRow("UPN, a word last")
+            << 2 << u"jane.doe@example.com"_s << u"jane.doe@example.com"_s;
+        QTest::newRow("UPN, an emoji") << 2 << u"\U0001F600"_s << u"\U0001F600"_s;
+    }
+    void everyTextCallAnswers()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, line);
+        Window window;
+        QLineEdit *edit = QList<QLineEdit *>{window.token(), window.form()->baseUrlField(),
+                                             window.form()->upnOverrideField()}[field];
+        edit->setText(text);
+        edit->setFocus();
+        QAccessibleTextInterface *told =
+            QAccessible::queryAccessibleInterface(edit)->textInterface();
+        const int n = told->characterCount();
+        QCOMPARE(n, line.size());
+        std::atomic<int> asked = -1; // offset * 100 + boundary * 10 + side
+        // Fails within seconds where a call would never return.
+        std::jthread watchdog([&asked](std::stop_token stop) {
+            std::mutex mutex;
+            std::unique_lock lock(mutex);
+            std::condition_variable_any().wait_for(
+                lock, stop, std::chrono::seconds(10 * OVATA_BOUND_SCALE), [] { return false; });
+            if (!stop.stop_requested()) {
+                qFatal("no answer at offset, boundary, side %d", asked.load());
+            }
+        });
+        const auto sides = {&QAccessibleTextInterface::textAtOffset,
+                            &QAccessibleTextInterface::textBeforeOffset,
+                            &QAccessibleTextInterface::textAfterOffset};
+        int start = 0, end = 0;
+        for (int offset = 0; offset <= n + 1; ++offset) {
+            for (int boundary = QAccessible::CharBoundary; boundary <= QAccessible::NoBoundary;
+                 ++boundary) {
+                for (int side = 0; side < 3; ++side) {
+                    asked = offset * 100 + boundary * 10 + side;
+                    const QString piece = (told->*sides.begin()[side])(
+                        offset, QAccessible::TextBoundaryType(boundary), &start, &end);
+                    QVERIFY2(
+                        (start == -1 && end == -1 && piece.isEmpty()) ||
+                            (0 <= start && start <= end && end <= n &&
+                             piece == told->text(start, end)),
+                        qPrintable(u"%1: '%2' %3-%4"_s.arg(asked).arg(piece).arg(start).arg(end)));
+                }
+            }
+            if (offset <= n) { // a run of bullets is one word too
+                QCOMPARE(told->textAtOffset(offset, QAccessible::LineBoundary, &start, &end), line);
+                QVERIFY(field > 0 || told->textAtOffset(offset, QAccessible::WordBoundary, &start,
+                                                        &end) == line);
+            }
+            told->characterRect(offset);
+            told->setSelection(0, 0, offset);
+            told->selection(0, &start, &end);
+            QCOMPARE(told->cursorPosition(), end);
+            QCOMPARE(end, std::min(offset, n));
+        }
+        QCOMPARE(told->selectionCount(), n > 0 ? 1 : 0);
+        told->offsetAtPoint(edit->mapToGlobal(edit->rect().center()));
+        // Orca 43 speaks runs of the same attributes as one.
+        QList<std::pair<int, int>> runs;
+        for (int offset = 0; offset < n; offset = std::max(end, offset + 1)) {
+            told->attributes(offset, &start, &end);
+            runs.append({std::max(start, offset), end});
+        }
+        QCOMPARE(runs.isEmpty() ? QString() : told->text(runs.first().first, runs.last().second),
+                 line);
+        told->setCursorPosition(n);
+        QTest::keyClick(edit, Qt::Key_Z);
+        QCOMPARE(edit->text(), text + u'z');
     }
 
     // One run however often "Save and Enroll" is clicked, nothing to press
