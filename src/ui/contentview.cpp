@@ -4,6 +4,7 @@
 #include "ui/accessibleroles.h"
 #include "ui/accesskeys.h"
 #include "ui/enrollmentform.h"
+#include "ui/markingstyle.h"
 #include "ui/progressindicator.h"
 #include "ui/statuspanel.h"
 #include "ui/straykeys.h"
@@ -68,6 +69,7 @@ ContentView::ContentView(std::shared_ptr<ConfigState> state, QuitAction quit,
         m_state->probe();
     }
     AccessibleRoles::install();
+    MarkingStyle::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
 
