@@ -176,8 +176,9 @@ void ContentView::closeEvent(QCloseEvent *event)
 void ContentView::keyPressEvent(QKeyEvent *event)
 {
     const bool defaultKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escapeKey = m_conventions.escapeDismisses && event->key() == Qt::Key_Escape;
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!defaultKey || modifiers != Qt::NoModifier) {
+    if (!(defaultKey || escapeKey) || modifiers != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -186,13 +187,13 @@ void ContentView::keyPressEvent(QKeyEvent *event)
     if (m_refreshPending) {
         refresh();
     }
-    // A Return this soon, with nothing typed in between, was meant for what
+    // A key this soon, with nothing typed in between, was meant for what
     // was shown before, as a double press: one press, one action.
     if (m_contentShown.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
         m_strayKeys->otherPresses() == m_pressesBeforeShown) {
         return;
     }
-    QPushButton *target = returnTarget();
+    QPushButton *target = defaultKey ? returnTarget() : m_escapeButton;
     if (target && target->isEnabled()) {
         target->click();
     }
@@ -260,6 +261,7 @@ void ContentView::replaceContent()
     // (Forgotten before it goes: its focus moves away as it is deleted.)
     QWidget *previous = std::exchange(m_content, nullptr);
     m_defaultButton = nullptr;
+    m_escapeButton = nullptr;
     m_form = nullptr;
     delete previous;
 
@@ -288,21 +290,24 @@ void ContentView::replaceContent()
                                                      : tr("This computer is already enrolled."),
                         tr("The agent has an active enrollment token. You can re-enroll with a "
                            "new token if needed."));
-        connect(p->addButton(tr("Quit")), &QPushButton::clicked, this, [this] { m_quit(); });
+        m_escapeButton = p->addButton(tr("Quit"));
+        connect(m_escapeButton, &QPushButton::clicked, this, [this] { m_quit(); });
         connect(p->addButton(tr("Reconfigure")), &QPushButton::clicked, this,
                 [this] { m_state->reconfigure(); });
         m_defaultButton = p->defaultButton();
     } else if (std::holds_alternative<ConfigState::Success>(phase)) {
         auto *p = panel(tr("Configuration saved."),
                         tr("The agent will enroll within ~30 seconds. You can close this window."));
-        connect(p->addButton(tr("Done")), &QPushButton::clicked, this, [this] { m_quit(); });
+        m_escapeButton = p->addButton(tr("Done"));
+        connect(m_escapeButton, &QPushButton::clicked, this, [this] { m_quit(); });
         m_defaultButton = p->defaultButton();
     } else if (const auto *failure = std::get_if<ConfigState::Failure>(&phase)) {
         // The message is run-time text: shown as it stands, never translated.
         auto *p = panel(tr("Configuration failed"), failure->message,
                         StatusPanel::Detail::RunTimeMessage);
         TextStyles::applyRed(p->headline());
-        connect(p->addButton(tr("Quit")), &QPushButton::clicked, this, [this] { m_quit(); });
+        m_escapeButton = p->addButton(tr("Quit"));
+        connect(m_escapeButton, &QPushButton::clicked, this, [this] { m_quit(); });
         connect(p->addButton(tr("Try Again")), &QPushButton::clicked, this,
                 [this] { m_state->setPhase(ConfigState::Form{}); });
         m_defaultButton = p->defaultButton();
@@ -311,6 +316,7 @@ void ContentView::replaceContent()
             *m_state, [this] { m_quit(); }, this);
         m_content = m_form;
         m_defaultButton = m_form->defaultButton();
+        m_escapeButton = m_form->cancelButton();
     }
 
     if (m_conventions.accessKeys) {

@@ -75,6 +75,7 @@ private:
     QVBoxLayout *m_column;
     QWidget *m_content = nullptr;
     QPushButton *m_defaultButton = nullptr;
+    QPushButton *m_escapeButton = nullptr;
     EnrollmentForm *m_form = nullptr;
     std::optional<ConfigState::Phase> m_shownPhase;
     QElapsedTimer m_contentShown;
