@@ -345,11 +345,13 @@ void ContentView::fitSize()
     m_column->activate();
     int width = windowWidth;
     if (m_conventions.widensForLargeFonts) {
-        // Wider where a large font needs it, never wider than the screen.
+        // Wider where a large font needs it, never wider than the screen,
+        // and never narrower again while open: the buttons stay in place.
         const QScreen *screen = this->screen();
         const int widest = screen ? screen->availableGeometry().width() : windowWidth;
-        width =
-            qBound(windowWidth, m_column->totalMinimumSize().width(), qMax(widest, windowWidth));
+        width = qBound(qMax(windowWidth, m_widest), m_column->totalMinimumSize().width(),
+                       qMax(widest, windowWidth));
+        m_widest = width;
     }
     const int height = m_column->hasHeightForWidth() ? m_column->totalHeightForWidth(width)
                                                      : m_column->totalSizeHint().height();

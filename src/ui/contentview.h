@@ -78,6 +78,7 @@ private:
     QPushButton *m_escapeButton = nullptr;
     EnrollmentForm *m_form = nullptr;
     std::optional<ConfigState::Phase> m_shownPhase;
+    int m_widest = 0;
     QElapsedTimer m_contentShown;
     int m_pressesBeforeShown = 0;
     StrayKeys *m_strayKeys = nullptr;
