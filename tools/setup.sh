@@ -34,6 +34,8 @@ debian_packages=(
     # a clipboard to paste from, and Orca itself; a German keyboard layout
     # for AltGr; a platform theme that sets a large font as a desktop would.
     at-spi2-core python3-pyatspi xclip orca speech-dispatcher espeak-ng x11-xkb-utils qt6ct
+    # The looks Linux desktops give a Qt application, and screenshots of them.
+    adwaita-qt6 qt6-gtk-platformtheme imagemagick
     # The benchmarks watch the X server directly.
     libxcb1-dev
 )

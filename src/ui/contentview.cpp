@@ -4,6 +4,7 @@
 #include "ui/accessibleroles.h"
 #include "ui/accesskeys.h"
 #include "ui/enrollmentform.h"
+#include "ui/markingstyle.h"
 #include "ui/progressindicator.h"
 #include "ui/statuspanel.h"
 #include "ui/straykeys.h"
@@ -68,6 +69,7 @@ ContentView::ContentView(std::shared_ptr<ConfigState> state, QuitAction quit,
         m_state->probe();
     }
     AccessibleRoles::install();
+    MarkingStyle::install();
     m_column->setContentsMargins(padding, padding, padding, padding);
     m_column->setSpacing(spacing);
 
@@ -174,8 +176,9 @@ void ContentView::closeEvent(QCloseEvent *event)
 void ContentView::keyPressEvent(QKeyEvent *event)
 {
     const bool defaultKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escapeKey = m_conventions.escapeDismisses && event->key() == Qt::Key_Escape;
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!defaultKey || modifiers != Qt::NoModifier) {
+    if (!(defaultKey || escapeKey) || modifiers != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -184,13 +187,13 @@ void ContentView::keyPressEvent(QKeyEvent *event)
     if (m_refreshPending) {
         refresh();
     }
-    // A Return this soon, with nothing typed in between, was meant for what
+    // A key this soon, with nothing typed in between, was meant for what
     // was shown before, as a double press: one press, one action.
     if (m_contentShown.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
         m_strayKeys->otherPresses() == m_pressesBeforeShown) {
         return;
     }
-    QPushButton *target = returnTarget();
+    QPushButton *target = defaultKey ? returnTarget() : m_escapeButton;
     if (target && target->isEnabled()) {
         target->click();
     }
@@ -258,6 +261,7 @@ void ContentView::replaceContent()
     // (Forgotten before it goes: its focus moves away as it is deleted.)
     QWidget *previous = std::exchange(m_content, nullptr);
     m_defaultButton = nullptr;
+    m_escapeButton = nullptr;
     m_form = nullptr;
     delete previous;
 
@@ -286,21 +290,24 @@ void ContentView::replaceContent()
                                                      : tr("This computer is already enrolled."),
                         tr("The agent has an active enrollment token. You can re-enroll with a "
                            "new token if needed."));
-        connect(p->addButton(tr("Quit")), &QPushButton::clicked, this, [this] { m_quit(); });
+        m_escapeButton = p->addButton(tr("Quit"));
+        connect(m_escapeButton, &QPushButton::clicked, this, [this] { m_quit(); });
         connect(p->addButton(tr("Reconfigure")), &QPushButton::clicked, this,
                 [this] { m_state->reconfigure(); });
         m_defaultButton = p->defaultButton();
     } else if (std::holds_alternative<ConfigState::Success>(phase)) {
         auto *p = panel(tr("Configuration saved."),
                         tr("The agent will enroll within ~30 seconds. You can close this window."));
-        connect(p->addButton(tr("Done")), &QPushButton::clicked, this, [this] { m_quit(); });
+        m_escapeButton = p->addButton(tr("Done"));
+        connect(m_escapeButton, &QPushButton::clicked, this, [this] { m_quit(); });
         m_defaultButton = p->defaultButton();
     } else if (const auto *failure = std::get_if<ConfigState::Failure>(&phase)) {
         // The message is run-time text: shown as it stands, never translated.
         auto *p = panel(tr("Configuration failed"), failure->message,
                         StatusPanel::Detail::RunTimeMessage);
         TextStyles::applyRed(p->headline());
-        connect(p->addButton(tr("Quit")), &QPushButton::clicked, this, [this] { m_quit(); });
+        m_escapeButton = p->addButton(tr("Quit"));
+        connect(m_escapeButton, &QPushButton::clicked, this, [this] { m_quit(); });
         connect(p->addButton(tr("Try Again")), &QPushButton::clicked, this,
                 [this] { m_state->setPhase(ConfigState::Form{}); });
         m_defaultButton = p->defaultButton();
@@ -309,6 +316,7 @@ void ContentView::replaceContent()
             *m_state, [this] { m_quit(); }, this);
         m_content = m_form;
         m_defaultButton = m_form->defaultButton();
+        m_escapeButton = m_form->cancelButton();
     }
 
     if (m_conventions.accessKeys) {
@@ -337,11 +345,13 @@ void ContentView::fitSize()
     m_column->activate();
     int width = windowWidth;
     if (m_conventions.widensForLargeFonts) {
-        // Wider where a large font needs it, never wider than the screen.
+        // Wider where a large font needs it, never wider than the screen,
+        // and never narrower again while open: the buttons stay in place.
         const QScreen *screen = this->screen();
         const int widest = screen ? screen->availableGeometry().width() : windowWidth;
-        width =
-            qBound(windowWidth, m_column->totalMinimumSize().width(), qMax(widest, windowWidth));
+        width = qBound(qMax(windowWidth, m_widest), m_column->totalMinimumSize().width(),
+                       qMax(widest, windowWidth));
+        m_widest = width;
     }
     const int height = m_column->hasHeightForWidth() ? m_column->totalHeightForWidth(width)
                                                      : m_column->totalSizeHint().height();

@@ -75,8 +75,10 @@ private:
     QVBoxLayout *m_column;
     QWidget *m_content = nullptr;
     QPushButton *m_defaultButton = nullptr;
+    QPushButton *m_escapeButton = nullptr;
     EnrollmentForm *m_form = nullptr;
     std::optional<ConfigState::Phase> m_shownPhase;
+    int m_widest = 0;
     QElapsedTimer m_contentShown;
     int m_pressesBeforeShown = 0;
     StrayKeys *m_strayKeys = nullptr;

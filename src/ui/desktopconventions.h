@@ -22,10 +22,13 @@ struct DesktopConventions
     // A second close ends a command already running as root; through the
     // system scripting host such a command may outlive the application.
     bool secondCloseEndsRootRun = true;
+    // Escape does what the panel's Cancel, Quit or Done does, as in KDE's and
+    // GNOME's dialogs.
+    bool escapeDismisses = true;
 
     static constexpr DesktopConventions macOS()
     {
-        return {false, true, false, false, false, false};
+        return {false, true, false, false, false, false, false};
     }
     static constexpr DesktopConventions freedesktop() { return {}; }
     static DesktopConventions system();

@@ -31,7 +31,7 @@ EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, Q
         addField(tr("User UPN override"), tr("optional — leave blank to detect logged-in user"));
 
     auto *buttons = new ButtonRow(this);
-    auto *cancel = buttons->addButton(tr("Cancel"));
+    m_cancel = buttons->addButton(tr("Cancel"));
     m_save = buttons->addButton(tr("Save and Enroll"));
     m_save->setDefault(true);
     layout->addWidget(buttons);
@@ -44,7 +44,7 @@ EnrollmentForm::EnrollmentForm(ConfigState &state, std::function<void()> quit, Q
             [this](const QString &text) { edited(&ConfigState::setBaseURL, text); });
     connect(m_upnOverride, &QLineEdit::textChanged, this,
             [this](const QString &text) { edited(&ConfigState::setUpnOverride, text); });
-    connect(cancel, &QPushButton::clicked, this, [quit = std::move(quit)] { quit(); });
+    connect(m_cancel, &QPushButton::clicked, this, [quit = std::move(quit)] { quit(); });
     connect(m_save, &QPushButton::clicked, this, [this] { m_state.submit(); });
 
     sync();

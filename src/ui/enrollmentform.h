@@ -23,6 +23,7 @@ public:
     void sync();
 
     QPushButton *defaultButton() const { return m_save; }
+    QPushButton *cancelButton() const { return m_cancel; }
     QLineEdit *tokenField() const { return m_token; }
     QLineEdit *baseUrlField() const { return m_baseUrl; }
     QLineEdit *upnOverrideField() const { return m_upnOverride; }
@@ -37,6 +38,7 @@ private:
     QLineEdit *m_token;
     QLineEdit *m_baseUrl;
     QLineEdit *m_upnOverride;
+    QPushButton *m_cancel;
     QPushButton *m_save;
     bool m_showing = false;
 };

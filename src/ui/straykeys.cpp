@@ -41,13 +41,13 @@ bool StrayKeys::eventFilter(QObject *object, QEvent *event)
         m_releasedKey = key->key();
         m_releasedAt = key->timestamp();
     }
-    const bool returnKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (event->type() == QEvent::KeyPress && !returnKey && object == m_window.windowHandle()) {
+    const bool panelKey =
+        key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
+    if (event->type() == QEvent::KeyPress && !panelKey && object == m_window.windowHandle()) {
         ++m_otherPresses;
     }
     const bool pressesButton =
-        key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-        (key->key() == Qt::Key_Space && qobject_cast<QAbstractButton *>(widget));
+        panelKey || (key->key() == Qt::Key_Space && qobject_cast<QAbstractButton *>(widget));
     const bool repeat =
         key->isAutoRepeat() || (event->type() == QEvent::KeyPress && key->key() == m_releasedKey &&
                                 key->timestamp() != 0 && key->timestamp() == m_releasedAt);

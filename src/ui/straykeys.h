@@ -23,8 +23,8 @@ public:
     // original first.
     void putFirst();
 
-    // How many presses of other keys than Return have reached the window:
-    // what was typed since a moment.
+    // How many presses of other keys than Return and Escape have reached
+    // the window: what was typed since a moment.
     int otherPresses() const { return m_otherPresses; }
 
 protected:

@@ -7,14 +7,16 @@
 # saving keeps the window (once per run, a failed run included) and Orca
 # speaks why; a second close ends the application and the run; a window
 # destroyed by another client ends it; the window's WM_CLASS matches the
-# desktop entry, and no maximize is offered. pkexec is a pass-through in a
-# private mount namespace, as in the end-to-end test.
+# desktop entry, and no maximize is offered; under every look a Linux desktop
+# gives a Qt application the default button, the focus and a placeholder
+# can be told apart on screen, and Escape on the form quits. pkexec is a
+# pass-through in a private mount namespace, as in the end-to-end test.
 #   desktop.sh <application> <enroll helper> <stand-in agent> <desktop entry template>
 set -euo pipefail
 app=$1 helper=$2 agent=$3 entry=$4
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/common.sh"
-require_tools Xvfb xdotool xprop xwininfo xev openbox setxkbmap dbus-daemon orca \
+require_tools Xvfb xdotool xprop xwininfo xev openbox setxkbmap dbus-daemon orca import \
     /usr/libexec/at-spi-bus-launcher
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 enter_sandbox "$@"
@@ -220,10 +222,44 @@ check "a window destroyed from outside ends the program" "${ended/[0-9]*/ended}"
 probe_pid=$(head -q -n 1 "$(ls -t "$state"/calls/* | head -n 1)" | cut -d' ' -f1)
 check "and its probe" "$(alive "$probe_pid")" ended
 
-# German at 24 pt, set through the platform's theme: the window widens.
-mkdir -p "$HOME/.config/qt6ct"
-printf '[Appearance]\nstyle=Fusion\n[Fonts]\ngeneral="DejaVu Sans,24,-1,5,50,0,0,0,0,0"\n' >"$HOME/.config/qt6ct/qt6ct.conf"
+# Each look: the listener compares crops of the screen (desktop_listen.py).
+# qt6ct wraps Fusion in a proxy style; the high-contrast palette is one a
+# user picks there, its placeholder colour that of text.
 rm -f "$state/control" "$state/config"
+mkdir -p "$HOME/.config/qt6ct" "$HOME/contrast/qt6ct"
+printf '[Appearance]\nstyle=Fusion\n' >"$HOME/.config/qt6ct/qt6ct.conf"
+printf '[Appearance]\nstyle=Fusion\ncustom_palette=true\ncolor_scheme_path=%s\n' \
+    "$HOME/contrast/qt6ct/contrast.conf" >"$HOME/contrast/qt6ct/qt6ct.conf"
+# WindowText, Button, Light, Midlight, Dark, Mid, Text, BrightText, ButtonText,
+# Base, Window, Shadow, Highlight, HighlightedText, Link, LinkVisited,
+# AlternateBase, NoRole, ToolTipBase, ToolTipText, PlaceholderText.
+contrast="#ffffffff, #ff000000, #ffffffff, #ffffffff, #ffffffff, #ffffffff, #ffffffff, #ffffffff, #ffffffff, #ff000000, #ff000000, #ffffffff, #ffffff00, #ff000000, #ff00ffff, #ffff00ff, #ff000000, #ff000000, #ff000000, #ffffffff, #ffffffff"
+printf '[ColorScheme]\nactive_colors=%s\ninactive_colors=%s\ndisabled_colors=%s\n' \
+    "$contrast" "$contrast" "$contrast" >"$HOME/contrast/qt6ct/contrast.conf"
+while read -r name settings <&3; do
+    # shellcheck disable=SC2086 # the settings are words
+    start "Enrollment token" $settings
+    xdotool type --delay 20 Zq7X
+    look "shot:$name:typed"
+    xdotool key shift+Tab
+    look "shot:$name:button"
+    xdotool key Tab Tab Tab
+    look "shot:$name:field"
+    xdotool key Escape
+    ended 10
+    check "under $name, Escape on the form quits" "$ended" 0
+done 3<<EOF
+fusion
+qt6ct QT_QPA_PLATFORMTHEME=qt6ct
+contrast QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME=$HOME/contrast
+gtk3 QT_QPA_PLATFORMTHEME=gtk3
+adwaita QT_STYLE_OVERRIDE=Adwaita
+adwaita-dark QT_STYLE_OVERRIDE=Adwaita-Dark
+windows QT_STYLE_OVERRIDE=Windows
+EOF
+
+# German at 24 pt, set through the platform's theme: the window widens.
+printf '[Appearance]\nstyle=Fusion\n[Fonts]\ngeneral="DejaVu Sans,24,-1,5,50,0,0,0,0,0"\n' >"$HOME/.config/qt6ct/qt6ct.conf"
 start "Registrierungstoken" LANGUAGE=de QT_QPA_PLATFORMTHEME=qt6ct
 wider() { [ "$(xwininfo -id "$window" | sed -n 's/^ *Width: //p')" -gt 520 ]; }
 wait_for "at 24 pt in German the window widens" wider

@@ -14,11 +14,20 @@
 #   form      after "Try Again" the token field has focus; the service URL
 #             field is not described by its own value; the rule below the
 #             heading is a separator
+#   shot:<look>:typed|button|field
+#             with the focus in the token field (a token typed), on "Save and
+#             Enroll", in the UPN field: crops of the screen where no text is,
+#             from the AT-SPI extents, once two grabs agree; at "field", under
+#             that look, Return's button stands out from Cancel, a focused
+#             button and field from themselves unfocused, and the placeholder's
+#             ink from typed text's
 # Throughout: no name holds "&"; no event carried a piece of the token; the
 # token field's text events carry only U+25CF, and none comes before its
 # focus; the service URL field's carry its text; one object holds focus.
 #   desktop_listen.py <application name> <dir> <typed token length> <token piece>...
 import os
+import re
+import subprocess
 import sys
 
 import pyatspi
@@ -28,6 +37,7 @@ app_name, folder, typed, pieces = sys.argv[1], sys.argv[2], int(sys.argv[3]), sy
 seen = []  # (event type, source role, source name, text)
 failures = []
 tries = {}
+shots = {}
 panels = {
     "enrolled": ("panel", "This computer is already enrolled.",
                  "The agent has an active enrollment token. You can re-enroll with a new token if needed."),
@@ -58,12 +68,71 @@ def has(node, state):
     return node.getState().contains(state)
 
 
+def crops(regions):
+    """Each region's pixels, from one grab of the screen."""
+    ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], capture_output=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+\d+\s+255\s", ppm)
+    at = lambda x, y: 3 * (int(header.group(1)) * y + x) + header.end()
+    return {key: [tuple(ppm[at(x, y):at(x, y) + 3]) for left, top, w, h in boxes
+                  for y in range(top, top + h) for x in range(left, left + w)] for key, boxes in regions.items()}
+
+
+def differing(a, b):
+    """The share of pixels that differ by more than a shade."""
+    return sum(max(abs(p - q) for p, q in zip(u, v)) > 24 for u, v in zip(a, b)) / len(a)
+
+
+def ink(pixels):
+    """The colour farthest from the commonest one, the background."""
+    ground = max(set(pixels), key=pixels.count)
+    return max(pixels, key=lambda p: sum(abs(c - g) for c, g in zip(p, ground)))
+
+
+def look_at_style(label, nodes):
+    _, name, state = label.split(":")
+    focused = [n.name for n in nodes if has(n, pyatspi.STATE_FOCUSED)]
+    tries[label] = tries.get(label, 0) + 1
+    wanted = {"typed": "Enrollment token", "button": "Save and Enroll", "field": "User UPN override"}[state]
+    if focused != [wanted]:
+        return False if tries[label] < 50 else failures.append("%s: the focus is on %s" % (label, focused))
+    box = {n.name: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for n in nodes
+           if n.getRoleName() in ("push button", "text", "password text")}
+    # Rows above and below the text, a button's as wide as every button is;
+    # a field's inside.
+    rims = lambda b, rows, w: [(b.x, b.y, w, rows), (b.x, b.y + b.height - rows, w, rows)]
+    inside = lambda b: [(b.x + 6, b.y + 5, b.width - 12, b.height - 10)]
+    upn = box["User UPN override"]
+    shot = crops({"save": rims(box["Save and Enroll"], 5, 40), "cancel": rims(box["Cancel"], 5, 40),
+                  "upn": rims(upn, 3, upn.width), "placeholder": inside(upn),
+                  "token": inside(box["Enrollment token"])})
+    # Until two grabs agree: a style's animation has ended, the caret is still.
+    if shots.get(label) != shot and tries[label] < 50:
+        shots[label] = shot
+        return False
+    if state != "field":
+        return
+    typed, button, field = (shots["shot:%s:%s" % (name, s)] for s in ("typed", "button", "field"))
+    ink_distance = max(abs(p - q) for p, q in zip(ink(typed["placeholder"]), ink(field["token"])))
+    found = [("the default button against Cancel", differing(typed["save"], typed["cancel"]), 0.15),
+             ("a focused button against itself unfocused", differing(button["save"], typed["save"]), 0.05),
+             ("a focused field against itself unfocused", differing(field["upn"], typed["upn"]), 0.1),
+             ("the placeholder's ink against typed text's", ink_distance / 255, 0.2)]
+    print("%s: %s" % (name, ", ".join("%s %.2f" % (what, value) for what, value, _ in found)))
+    failures.extend("%s: %s differ by %.2f, under %.2f" % (name, what, value, least)
+                    for what, value, least in found if value < least)
+
+
 def look(label):
-    app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == app_name), None)
+    # The GTK3 platform theme starts GTK, whose own bridge adds an empty
+    # application of the same name and process.
+    app = max((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == app_name),
+              key=lambda a: a.childCount, default=None)
     if app is None:
         return failures.append("%s: the application is not on the bus" % label)
     nodes = list(walk(app))
     failures.extend("%s: a name with '&': %r" % (label, n.name) for n in nodes if "&" in (n.name or ""))
+    if label.startswith("shot:"):
+        return look_at_style(label, nodes)
     if label == "token":
         field = next((n for n in nodes if n.getRoleName() == "password text"), None)
         if field is None or field.name != "Enrollment token":

@@ -134,9 +134,10 @@ private Q_SLOTS:
     // Each panel's buttons, the last the default, and its focus on that
     // button: announced, and Return acts on it. Return presses the focused
     // button, drawn as the default, on a freedesktop desktop; on macOS always
-    // the default button. It acts once per press, with no modifier held, on
-    // the panel as it is now, but not within the double-click interval after
-    // that panel appeared.
+    // the default button. Escape cancels the form and quits from every
+    // panel, whatever has focus, except on macOS. Either acts once per press,
+    // with no modifier held, on the panel as it is now, but not within the
+    // double-click interval after that panel appeared.
     void returnPressesWhatIsDrawnAsDefault_data()
     {
         QTest::addColumn<bool>("macOS");
@@ -145,17 +146,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("focused"); // empty: the default button
         QTest::addColumn<int>("quits");
         QTest::addColumn<int>("runs");
+        QTest::addColumn<Qt::Key>("key");
         const QStringList asked{u"Cancel"_s, u"Save and Enroll"_s};
         const QStringList failed{u"Quit"_s, u"Try Again"_s};
+        const QStringList again{u"Quit"_s, u"Reconfigure"_s};
         const QString none;
-        QTest::newRow("enrolled") << false << enrolled << QStringList{u"Quit"_s, u"Reconfigure"_s}
-                                  << none << 0 << 0;
-        QTest::newRow("success") << false << success << QStringList{u"Done"_s} << none << 1 << 0;
-        QTest::newRow("failure") << false << failure << failed << none << 0 << 0;
-        QTest::newRow("Cancel focused") << false << form << asked << u"Cancel"_s << 1 << 0;
-        QTest::newRow("Cancel focused, macOS") << true << form << asked << u"Cancel"_s << 0 << 1;
-        QTest::newRow("Quit focused") << false << failure << failed << u"Quit"_s << 1 << 0;
-        QTest::newRow("Quit focused, macOS") << true << failure << failed << u"Quit"_s << 0 << 0;
+        const auto enter = Qt::Key_Return, escape = Qt::Key_Escape;
+        QTest::newRow("enrolled") << false << enrolled << again << none << 0 << 0 << enter;
+        QTest::newRow("success") << false << success << QStringList{u"Done"_s} << none << 1 << 0
+                                 << enter;
+        QTest::newRow("failure") << false << failure << failed << none << 0 << 0 << enter;
+        QTest::newRow("Cancel focused") << false << form << asked << u"Cancel"_s << 1 << 0 << enter;
+        QTest::newRow("Cancel focused, macOS")
+            << true << form << asked << u"Cancel"_s << 0 << 1 << enter;
+        QTest::newRow("Quit focused") << false << failure << failed << u"Quit"_s << 1 << 0 << enter;
+        QTest::newRow("Quit focused, macOS")
+            << true << failure << failed << u"Quit"_s << 0 << 0 << enter;
+        QTest::newRow("Escape, form") << false << form << asked << none << 1 << 0 << escape;
+        QTest::newRow("Escape, enrolled") << false << enrolled << again << none << 1 << 0 << escape;
+        QTest::newRow("Escape, success")
+            << false << success << QStringList{u"Done"_s} << none << 1 << 0 << escape;
+        QTest::newRow("Escape, failure") << false << failure << failed << none << 1 << 0 << escape;
+        QTest::newRow("Escape, macOS") << true << form << asked << none << 0 << 0 << escape;
     }
     void returnPressesWhatIsDrawnAsDefault()
     {
@@ -165,6 +177,7 @@ private Q_SLOTS:
         QFETCH(QString, focused);
         QFETCH(int, quits);
         QFETCH(int, runs);
+        QFETCH(Qt::Key, key);
         Window window(true, macOS);
         QCOMPARE(qobject_cast<StatusPanel *>(window.view->content())->headline()->text(),
                  macOS ? u"This Mac is already enrolled."_s
@@ -183,7 +196,7 @@ private Q_SLOTS:
             QCOMPARE(window.button(focused)->isDefault(), !macOS);
             QCOMPARE(window.view->defaultButton()->isDefault(), macOS);
         }
-        window.press(Qt::Key_Return);
+        window.press(key);
         window.settle();
         QCOMPARE(window.quits, quits);
         QCOMPARE(window.runs(), runs);
@@ -210,31 +223,35 @@ private Q_SLOTS:
         QFETCH(bool, repeat);
         QFETCH(int, doubleClickMs);
         QFETCH(bool, typed);
-        Window window;
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClickMs);
-        const auto restore =
-            qScopeGuard([] { QGuiApplication::styleHints()->setMouseDoubleClickInterval(0); });
-        if (typed) { // as the window system hands a key over
-            QTest::keyClick(window.view->windowHandle(), Qt::Key_T);
-        } else {
-            window.token()->insert(u"T"_s);
+        // Escape is held to the same rule: it cancels the form, then is Done.
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            Window window;
+            QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClickMs);
+            const auto restore =
+                qScopeGuard([] { QGuiApplication::styleHints()->setMouseDoubleClickInterval(0); });
+            if (typed) { // as the window system hands a key over
+                QTest::keyClick(window.view->windowHandle(), Qt::Key_T);
+            } else {
+                window.token()->insert(u"T"_s);
+            }
+            // X11 sends a repeat as a release and a press of the same time.
+            QKeyEvent release(QEvent::KeyRelease, key, {});
+            QKeyEvent press(QEvent::KeyPress, key, modifiers);
+            QKeyEvent marked(QEvent::KeyPress, key, {}, {}, true);
+            release.setTimestamp(500);
+            press.setTimestamp(repeat ? 500 : 501);
+            for (QKeyEvent *event : {&release, &press, &marked}) {
+                QApplication::sendEvent(window.token(), event);
+            }
+            window.settle();
+            const bool acts = modifiers == Mods() && !repeat && (!doubleClickMs || typed);
+            QCOMPARE(window.runs() + window.quits, int(acts));
+            QCOMPARE(window.runs(), int(acts && key == Qt::Key_Return));
+            window.show(failure);
+            window.view->state().setPhase(success); // not redrawn yet
+            window.press(key, window.view.get());
+            QCOMPARE(window.quits, int(acts && key == Qt::Key_Escape) + int(!doubleClickMs));
         }
-        // X11 sends a repeat as a release and a press of the same time.
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, {});
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, modifiers);
-        QKeyEvent marked(QEvent::KeyPress, Qt::Key_Return, {}, {}, true);
-        release.setTimestamp(500);
-        press.setTimestamp(repeat ? 500 : 501);
-        for (QKeyEvent *event : {&release, &press, &marked}) {
-            QApplication::sendEvent(window.token(), event);
-        }
-        window.settle();
-        const bool acts = modifiers == Mods() && !repeat && (!doubleClickMs || typed);
-        QCOMPARE(window.runs(), int(acts));
-        window.show(failure);
-        window.view->state().setPhase(success); // not redrawn yet
-        window.press(Qt::Key_Return, window.view.get());
-        QCOMPARE(window.quits, int(!doubleClickMs));
     }
 
     // Whatever changes a field's text (typing, undo, an assistive
@@ -265,8 +282,7 @@ private Q_SLOTS:
         field->insert(u"\t\u2028\u3000"_s); // blank all the same
         QVERIFY(!save->isEnabled());
         window.press(Qt::Key_Return);
-        window.press(Qt::Key_Escape); // not bound
-        QCOMPARE(window.runs() + window.quits, 0);
+        QCOMPARE(window.runs(), 0);
         const QString spoken = u'a' + u"\U0001F600"_s.repeated(40000) + u'b';
         told->setText(QAccessible::Value, spoken);
         QVERIFY(told->state().passwordEdit);
@@ -410,10 +426,12 @@ private Q_SLOTS:
         QCOMPARE(window.view->content()->findChild<QLabel *>()->text(), u"Saving…"_s);
         QVERIFY(window.view->findChildren<QPushButton *>().isEmpty());
         window.press(Qt::Key_Return, window.view.get());
+        window.press(Qt::Key_Escape, window.view.get());
         QVERIFY(!window.view->close()); // kept while saving, and a failure stays
         held->release();
         window.settle();
         QCOMPARE(window.message()->toPlainText(), u"Authorization canceled."_s);
+        QCOMPARE(window.quits, 0);
         QCOMPARE(window.agent->configureCalls(),
                  (QList<QStringList>{{u"T"_s, defaultUrl, u"u"_s}}));
         window.press(Qt::Key_Return); // Try Again
@@ -457,7 +475,7 @@ private Q_SLOTS:
     }
 
     // In English and German: every text whole at 24 pt, in a window no
-    // narrower than 520 and no wider than the screen; every focused control
+    // narrower than 520, nor than it was, and no wider than the screen; every focused control
     // drawn otherwise than unfocused; access keys unique in each panel, the
     // names told to a screen reader plain.
     void everyPhaseReadsWhole_data()
@@ -477,9 +495,11 @@ private Q_SLOTS:
             useGerman(false);
         });
         Window window(true);
+        int widest = 520;
         for (const Phase &phase : {enrolled, form, success, failure}) {
             window.show(phase);
-            QCOMPARE_GE(window.view->width(), 520);
+            QCOMPARE_GE(window.view->width(), widest);
+            widest = window.view->width();
             QCOMPARE_LE(window.view->width(), window.view->screen()->availableGeometry().width());
             QSet<QKeySequence> keys;
             for (auto *widget : window.view->findChildren<QWidget *>()) {
