@@ -23,9 +23,10 @@ debian_packages=(
     xvfb xauth xdotool x11-utils openbox
     # The privileged path: polkit's pkexec, its daemon and a system bus.
     pkexec polkitd dbus-daemon dbus-bin
-    # Packaging and its checks; strace for the token-leak test.
+    # Packaging and its checks (hardening-check is in devscripts; a release
+    # is built from a git clone); strace for the token-leak test.
     dpkg-dev fakeroot file appstream desktop-file-utils lintian strace libxml2-utils
-    rpm rpmlint gpg
+    rpm rpmlint gpg devscripts git
     # The root helper's fuzz target: clang with its libFuzzer runtime.
     clang libclang-rt-14-dev
     # The polkit test listens on /dev/log.

@@ -1,24 +1,28 @@
 #!/usr/bin/env bash
 # Stages the README's install into DESTDIR and enrolls through the installed
 # program; then builds the Debian and the RPM package and inspects
-# them.
-#   install_package.sh <build directory> <e2e script> <stand-in agent> <helper's file name>
+# them; then builds both again, as the README builds a release, from two
+# clones of the checkout's commit in two folders, compares them byte for
+# byte and checks the programs' hardening.
+#   install_package.sh <build directory> <e2e script> <stand-in agent> <helper's file name> <checkout>
 set -euo pipefail
-build=$1 e2e=$2 agent=$3 helper=$4
+build=$1 e2e=$2 agent=$3 helper=$4 checkout=$5
 source "$(dirname "$0")/../support/common.sh"
-require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint rpmbuild rpmlint rpmsign gpg
+require_tools cpack dpkg-deb appstreamcli desktop-file-validate xmllint rpmbuild rpmlint rpmsign gpg \
+    git ninja dpkg-parsechangelog hardening-check readelf objdump
 enter_sandbox "$@"
 work=$scratch
 chmod 755 "$work"
 app_id=example.ovata.AgentConfigurator
+changelog=$checkout/packaging/changelog
 # Every file an install puts down, relative to /, for a prefix relative to /;
-# the polkit action goes where polkitd reads it, whatever the prefix.
+# the polkit action goes where polkitd reads it, whatever the prefix. Any
+# further arguments are files of one package.
 expected_files() {
     printf '%s\n' "$1/lib/ovata/OvataAgentConfigurator" "$1/lib/ovata/$helper" \
         "$1/share/applications/$app_id.desktop" \
         "$1/share/doc/ovata-agent-configurator/50-ovata-enroll.rules.example" \
-        "$1/share/doc/ovata-agent-configurator/changelog.Debian.gz" \
-        "$1/share/doc/ovata-agent-configurator/copyright" \
+        "$1/share/doc/ovata-agent-configurator/copyright" "${@:2}" \
         "$1/share/icons/hicolor/scalable/apps/$app_id.svg" \
         "$1/share/metainfo/$app_id.metainfo.xml" \
         "usr/share/polkit-1/actions/$app_id.policy" | sort
@@ -60,8 +64,12 @@ fi
     { cat "$work/cpack.log" >&2; exit 1; }
 deb=$(ls "$work"/deb/*.deb)
 check "package: the file name" "$(basename "$deb")" "ovata-agent-configurator_1.0.0-1_$(dpkg --print-architecture).deb"
-check "package: exactly the installed files, under /usr" \
-    "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)" "$(expected_files usr)"
+debian_changelog=usr/share/doc/ovata-agent-configurator/changelog.Debian.gz
+check "package: exactly the installed files and Debian's changelog, under /usr" \
+    "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)" \
+    "$(expected_files usr "$debian_changelog")"
+check "package: Debian's changelog is the project's" \
+    "$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./$debian_changelog" | gzip -d)" "$(cat "$changelog")"
 check "package: programs are executable by all" \
     "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && /lib\/ovata\// {print $1}' | sort -u)" "-rwxr-xr-x"
 check "package: the polkit action names /usr/lib/ovata/$helper" \
@@ -72,6 +80,7 @@ for package in pkexec libqt6widgets6 libqt6gui6 libqt6core6; do
     case ", $depends," in *", $package"[\ ,]*) ok=yes ;; *) ok=no ;; esac
     check "package: depends on $package" "$ok" yes
 done
+check "package: recommends Qt's translations" "$(dpkg-deb -f "$deb" Recommends)" qt6-translations-l10n
 if command -v lintian >/dev/null; then
     # A first upload closes no bug report; nothing else may be said.
     lintian --suppress-tags initial-upload-closes-no-bugs "$deb" >"$work/lintian.log" 2>&1 || true
@@ -84,7 +93,7 @@ fi
 rpm=$(ls "$work"/rpm/*.rpm)
 check "rpm: the file name" "$(basename "$rpm")" "ovata-agent-configurator-1.0.0-1.$(uname -m).rpm"
 rpm -qp --dump "$rpm" >"$work/rpm.files" 2>/dev/null
-check "rpm: exactly the installed files, under /usr" \
+check "rpm: exactly the installed files, no Debian changelog, under /usr" \
     "$(awk '$5 !~ /^04/ {print $1}' "$work/rpm.files" | sed 's|^/||' | sort)" "$(expected_files usr)"
 check "rpm: owns only its own folders" \
     "$(awk '$5 ~ /^04/ {print $1}' "$work/rpm.files" | sort | tr '\n' ' ')" \
@@ -96,6 +105,20 @@ for need in /usr/bin/pkexec 'libQt6Widgets.so.6()(64bit)' 'libQt6Gui.so.6()(64bi
     grep -qxF "$need" <<<"$requires" && ok=yes || ok=no
     check "rpm: requires $need" "$ok" yes
 done
+check "rpm: recommends Qt's translations" "$(rpm -qp --recommends "$rpm" 2>/dev/null)" qt6-qttranslations
+# The polkit action is replaced with the package, not kept as an edited
+# configuration file; doc files are marked so by rpm itself.
+check "rpm: the polkit action is a plain file, and no file is %config" \
+    "$(rpm -qp --qf '[%{FILEFLAGS:fflags} %{FILENAMES}\n]' "$rpm" 2>/dev/null | grep -E '^[a-z]*c[a-z]* |actions/.')" \
+    " /usr/share/polkit-1/actions/$app_id.policy"
+# The changelog's latest entry as Debian's own parser reads it, in rpm's form.
+field() { dpkg-parsechangelog -l "$changelog" -S "$1"; }
+check "rpm: the changelog is the project's" \
+    "$(rpm -qp --changelog "$rpm" 2>/dev/null | head -1)" \
+    "* $(LC_ALL=C date -u -d "$(field Date)" '+%a %b %d %Y') $(field Maintainer) - $(field Version)"
+check "rpm: every entry of the changelog" \
+    "$(rpm -qp --qf '[%{CHANGELOGTIME}\n]' "$rpm" 2>/dev/null | wc -l)" \
+    "$(dpkg-parsechangelog -l "$changelog" --all -S Version | wc -l)"
 # Signed with a throw-away key, as a release is with the fleet's own.
 export GNUPGHOME=$work/gnupg HOME=$work
 mkdir -m 700 "$GNUPGHOME"
@@ -106,4 +129,66 @@ gpg --armor --export >"$work/key.asc" && rpm --import "$work/key.asc"
 rpmlint "$rpm" >"$work/rpmlint.log" 2>&1 || true
 check "rpm: rpmlint reports no errors" "$(grep -c ': E: ' "$work/rpmlint.log" || true)" 0
 cat "$work/rpmlint.log"
+
+# A release, as the README builds it: a clone of the commit, configured and
+# built with nothing of this machine's (no compiler launcher: a cache would
+# hand the second build the first one's objects), packaged at the commit's
+# time. Two folders of different depth and length.
+commit=$(git -C "$checkout" rev-parse HEAD)
+SOURCE_DATE_EPOCH=$(git -C "$checkout" log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
+release() ( # <folder>
+    unset CMAKE_CXX_COMPILER_LAUNCHER CXXFLAGS CPPFLAGS LDFLAGS
+    export HOME=$work/home
+    git clone --quiet --no-checkout "$checkout" "$1" && git -C "$1" checkout --quiet --detach "$commit" &&
+        cmake -S "$1" -B "$1/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF &&
+        cmake --build "$1/build" && cd "$1" && cpack --config build/CPackConfig.cmake -G "DEB;RPM" -B packages
+) >"$1.log" 2>&1
+mkdir "$work/home"
+first=$work/r/ovata second=$work/release-built-elsewhere/a/b/ovata-agent-configurator
+for folder in "$first" "$second"; do
+    mkdir -p "$(dirname "$folder")"
+    release "$folder" || { tail -40 "$folder.log" >&2; exit 1; }
+done
+# What two builds of a package differ in: its header and its files' digests.
+describe() {
+    case $1 in
+    *.deb) dpkg-deb -I "$1" && dpkg-deb -I "$1" md5sums && dpkg-deb -c "$1" ;;
+    *.rpm) rpm -qip "$1" && rpm -qp --dump "$1" ;;
+    esac 2>&1
+}
+for package in "$first"/packages/*.deb "$first"/packages/*.rpm; do
+    other=$second/packages/$(basename "$package")
+    if cmp "$package" "$other" >"$work/cmp.log" 2>&1; then
+        check "release: $(basename "$package") is the same from both folders" yes yes
+    else
+        check "release: $(basename "$package") is the same from both folders" "$(cat "$work/cmp.log")" same
+        diff <(describe "$package") <(describe "$other") | head -40 >&2 || true
+    fi
+done
+
+# The released programs carry the hardening set. Debian 12's C library start
+# files carry no CET note, so the linker marks no program there (the system's
+# own pkexec neither): the compiler's marks in our code are counted instead,
+# at least one for every other function.
+unpacked=$work/unpacked
+dpkg-deb -x "$first"/packages/*.deb "$unpacked"
+cet=()
+if [ "$(uname -m)" = x86_64 ] && ! readelf -n "$(c++ -print-file-name=Scrt1.o)" | grep -q 'IBT, SHSTK'; then
+    cet=(--nocfprotection)
+fi
+for program in OvataAgentConfigurator "$helper"; do
+    path=$unpacked/usr/lib/ovata/$program
+    # The helper's reads fill fixed buffers the compiler proved large enough,
+    # and its copies are the standard library's, into storage no compiler
+    # can size: none is fortified, so the application's calls show it is on.
+    options=("${cet[@]}")
+    [ "$program" = OvataAgentConfigurator ] || options+=(--nofortify)
+    check_runs "hardening: $program passes hardening-check ${options[*]}" hardening-check "${options[@]}" "$path"
+    if [ ${#cet[@]} -gt 0 ]; then
+        check "hardening: $program's functions carry CET marks" \
+            "$(($(objdump -d "$path" | grep -c endbr64) * 2 >= $(readelf --debug-dump=frames "$path" | grep -c ' FDE ')))" 1
+    fi
+    hardening-check "$path" || true
+done
 [ "$failures" -eq 0 ]
