@@ -34,6 +34,9 @@ debian_packages=(
     # a clipboard to paste from, and Orca itself; a German keyboard layout
     # for AltGr; a platform theme that sets a large font as a desktop would.
     at-spi2-core python3-pyatspi xclip orca speech-dispatcher espeak-ng x11-xkb-utils qt6ct
+    # Fonts for every language's script: Chinese, Japanese, Korean, Arabic,
+    # Hebrew.
+    fonts-noto-cjk fonts-noto-core
     # The benchmarks watch the X server directly.
     libxcb1-dev
 )

@@ -460,7 +460,8 @@ private Q_SLOTS:
                 QCOMPARE(marksOf(m.translation), marksOf(m.source));
             }
         }
-        for (const QString key : {u"ContentView|"_s + title, u"EnrollmentForm|Save and Enroll"_s}) {
+        for (const QString &key :
+             {u"ContentView|"_s + title, u"EnrollmentForm|Save and Enroll"_s}) {
             QCOMPARE(texts[key].translation == texts[key].source, language.isEmpty());
         }
         for (const QString &reader : readers) {
@@ -496,6 +497,9 @@ private Q_SLOTS:
                 QVERIFY2(!button || button->width() >= button->sizeHint().width(),
                          qPrintable(text));
                 QVERIFY2(language != pseudo || !plain.contains(english), qPrintable(text));
+                QVERIFY2(!label || text.isEmpty() ||
+                             text.isRightToLeft() == (direction == Qt::RightToLeft),
+                         qPrintable(text));
                 QCOMPARE(widget->layoutDirection(),
                          qobject_cast<QLineEdit *>(widget) ? Qt::LeftToRight : direction);
                 if (button || (label && label->buddy())) {
