@@ -117,24 +117,17 @@ void useLanguage(const QString &code)
     }
 }
 
-struct Message
+// A language's file: each text by context and source, translated, or empty
+// where unfinished. English is the template, as if translated into itself.
+QMap<QString, QString> readTranslations(const QString &language)
 {
-    QString source, translation;
-    bool finished;
-};
-
-// A language's file by context and source; English is the template, as if
-// translated into itself.
-QMap<QString, Message> readTranslations(const QString &language)
-{
-    QFile file(
-        language == pseudo ? QStringLiteral(OVATA_PSEUDO_QM).replace(u".qm"_s, u".ts"_s)
-        : language.isEmpty()
-            ? QStringLiteral(OVATA_TRANSLATIONS_DIR "/ovataagentconfigurator.ts")
-            : QStringLiteral(OVATA_TRANSLATIONS_DIR "/ovataagentconfigurator_%1.ts").arg(language));
-    QMap<QString, Message> messages;
-    QString context, source;
+    QFile file(language == pseudo
+                   ? QStringLiteral(OVATA_PSEUDO_QM).replace(u".qm"_s, u".ts"_s)
+                   : QStringLiteral(OVATA_TRANSLATIONS_DIR "/ovataagentconfigurator%1.ts")
+                         .arg(language.isEmpty() ? language : u'_' + language));
     file.open(QIODevice::ReadOnly);
+    QMap<QString, QString> texts;
+    QString context, source;
     for (QXmlStreamReader xml(&file); !xml.atEnd();) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"name"_s) {
             context = xml.readElementText();
@@ -143,20 +136,19 @@ QMap<QString, Message> readTranslations(const QString &language)
         } else if (xml.isStartElement() && xml.name() == u"translation"_s) {
             const bool finished = !xml.attributes().hasAttribute(u"type"_s);
             const QString translation = xml.readElementText();
-            messages.insert(context + u'|' + source, language.isEmpty()
-                                                         ? Message{source, source, true}
-                                                         : Message{source, translation, finished});
+            texts.insert(context + u'|' + source, language.isEmpty() ? source
+                                                  : finished         ? translation
+                                                                     : QString());
         }
     }
-    return messages;
+    return texts;
 }
 
 // What a translation keeps of the English: %1, line breaks, "&".
 QStringList marksOf(const QString &text)
 {
-    static const QRegularExpression mark(u"%\\d|\n|&"_s);
     QStringList marks;
-    for (const auto &match : mark.globalMatch(text)) {
+    for (const auto &match : QRegularExpression(u"%\\d|\n|&"_s).globalMatch(text)) {
         marks.append(match.captured());
     }
     marks.sort();
@@ -427,9 +419,9 @@ private Q_SLOTS:
     // and no wider than the screen, mirrored where the language is written
     // right to left, its fields and a run-time message left to right; every
     // focused control drawn otherwise than unfocused; access keys unique in
-    // each panel, Latin letters that focus or press, "(S)" after a text
-    // without one, the names told to a screen reader plain; Qt's own texts
-    // in the language; in the pseudo-language no English left.
+    // each panel, Latin letters that focus, "(S)" after a text without one,
+    // the names told to a screen reader plain; Qt's own texts in the
+    // language; in the pseudo-language no English left.
     void everyPhaseReadsWhole_data()
     {
         QTest::addColumn<QString>("language");
@@ -452,22 +444,22 @@ private Q_SLOTS:
         const Qt::LayoutDirection direction = QLocale(language).textDirection();
         const auto texts = readTranslations(language);
         QCOMPARE(texts.keys(), readTranslations({}).keys());
-        for (const Message &m : texts) {
-            QVERIFY2(m.finished, qPrintable(m.source));
-            if (m.source == u"QT_LAYOUT_DIRECTION"_s && !language.isEmpty()) {
-                QCOMPARE(m.translation, direction == Qt::RightToLeft ? u"RTL"_s : u"LTR"_s);
-            } else {
-                QCOMPARE(marksOf(m.translation), marksOf(m.source));
-            }
+        for (const auto [key, translation] : texts.asKeyValueRange()) {
+            QVERIFY2(!translation.isEmpty(), qPrintable(key));
+            QCOMPARE(marksOf(translation), marksOf(key.section(u'|', 1)));
         }
+        QCOMPARE(texts[u"QGuiApplication|QT_LAYOUT_DIRECTION"_s],
+                 language.isEmpty()             ? u"QT_LAYOUT_DIRECTION"_s
+                 : direction == Qt::RightToLeft ? u"RTL"_s
+                                                : u"LTR"_s);
         for (const QString &key :
              {u"ContentView|"_s + title, u"EnrollmentForm|Save and Enroll"_s}) {
-            QCOMPARE(texts[key].translation == texts[key].source, language.isEmpty());
+            QCOMPARE(texts[key] == key.section(u'|', 1), language.isEmpty());
         }
         for (const QString &reader : readers) {
             useLanguage(reader);
             QCOMPARE(QCoreApplication::translate("ContentView", title.toUtf8().constData()),
-                     texts[u"ContentView|"_s + title].translation);
+                     texts[u"ContentView|"_s + title]);
         }
         useLanguage(language);
         const QFont before = QApplication::font();
@@ -476,7 +468,6 @@ private Q_SLOTS:
             QApplication::setFont(before);
             useLanguage({});
         });
-        QCOMPARE(QGuiApplication::layoutDirection(), direction);
         const Phase worded = ConfigState::Failure{
             ConfigureError(HostOutcome::CommandFailed{{}, u"bad token"_s}).errorDescription()};
         const QRegularExpression english(u"[A-Za-z]{2}"_s);
@@ -530,9 +521,8 @@ private Q_SLOTS:
         }
         window.show(form);
         const QString save = QCoreApplication::translate("EnrollmentForm", "Save and Enroll");
-        if (!save.contains(QRegularExpression(u"[A-Za-z]"_s))) {
-            QCOMPARE(window.view->defaultButton()->text(), save + u"(&S)"_s);
-        }
+        QVERIFY(save.contains(QRegularExpression(u"[A-Za-z]"_s)) ||
+                window.view->defaultButton()->text() == save + u"(&S)"_s);
         for (auto *label : window.form()->findChildren<QLabel *>()) {
             QTest::keySequence(window.view.get(), QKeySequence::mnemonic(label->text()));
             QCOMPARE(window.view->focusWidget(), label->buddy());
@@ -540,9 +530,6 @@ private Q_SLOTS:
         const std::unique_ptr<QMenu> menu(window.token()->createStandardContextMenu());
         QCOMPARE(menu->actions().constFirst()->text().startsWith(u"&Undo"_s),
                  language.isEmpty() || language == pseudo);
-        const auto *cancel = window.form()->findChildren<QPushButton *>().constFirst();
-        QTest::keySequence(window.view.get(), QKeySequence::mnemonic(cancel->text()));
-        QTRY_COMPARE(window.quits, 1);
     }
 
     // Every window text and every failure text the application words itself
@@ -597,13 +584,9 @@ private Q_SLOTS:
         BackgroundJobs::waitForAll();
         QCoreApplication::removeTranslator(&recorder);
 
-        QSet<QString> texts;
-        for (const QString &key : readTranslations({}).keys()) {
-            // Qt's own contexts are asked of Qt.
-            if (!key.startsWith(u'Q')) {
-                texts.insert(key);
-            }
-        }
+        const QStringList keys = readTranslations({}).keys();
+        QSet<QString> texts(keys.cbegin(), keys.cend());
+        texts.remove(u"QGuiApplication|QT_LAYOUT_DIRECTION"_s); // asked by Qt
         QCOMPARE(recorder.lookups, texts);
     }
 };
