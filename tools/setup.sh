@@ -37,6 +37,9 @@ debian_packages=(
     at-spi2-core python3-pyatspi xclip orca speech-dispatcher espeak-ng x11-xkb-utils qt6ct
     # The looks Linux desktops give a Qt application, and screenshots of them.
     adwaita-qt6 qt6-gtk-platformtheme imagemagick
+    # Fonts for every language's script: Chinese, Japanese, Korean, Arabic,
+    # Hebrew.
+    fonts-noto-cjk fonts-noto-core
     # The benchmarks watch the X server directly.
     libxcb1-dev
 )

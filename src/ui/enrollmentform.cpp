@@ -64,6 +64,10 @@ QLineEdit *EnrollmentForm::addField(const QString &label, const QString &placeho
     // Before anything is told about it: assistive technology keeps the
     // interface it first got for the field.
     field->setEchoMode(echo);
+    // Latin content, and a URL must not be reordered: left to right in a
+    // right-to-left language too. The placeholder, translated prose, is
+    // drawn in its own direction.
+    field->setLayoutDirection(Qt::LeftToRight);
     // Never shortened: a value too long for the agent is refused at submit.
     field->setMaxLength(INT_MAX);
     field->setPlaceholderText(placeholder);

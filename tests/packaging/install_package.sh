@@ -50,6 +50,15 @@ check "install: the polkit action names the installed helper" \
     /usr/local/lib/ovata/$helper
 check_runs "install: the polkit action is valid" \
     xmllint --noout --dtdvalid /usr/share/polkit-1/policyconfig-1.dtd "$policy"
+# Each language of the window also in all the prompt's, menu entry's and
+# listing's texts.
+for qm in "$build"/src/ui/ovataagentconfigurator_*.qm; do
+    language=$(basename "$qm" .qm) && language=${language#*_}
+    held+="$language $(grep -c "xml:lang=\"$language\"" "$policy") $(grep -c "^[A-Za-z]*\[$language\]=" \
+        "$prefix/share/applications/$app_id.desktop") $(grep -c "xml:lang=\"$language\"" \
+        "$prefix/share/metainfo/$app_id.metainfo.xml"), " wanted+="$language 2 4 4, "
+done
+check "install: the prompt, the entry and the listing speak each language" "$held" "$wanted"
 
 # The installed program, beside a stand-in agent, reaches the form and enrolls.
 if OVATA_E2E_INSTALLED=$prefix/lib/ovata bash "$e2e" - - "$agent"; then

@@ -1,5 +1,11 @@
 # Sourced by the test scripts.
 
+# The scripts read English texts of the window and of the tools, whatever
+# the user's language; a test of another language sets LANGUAGE for the
+# program it starts.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 # A test that cannot run here skips with the reason (CTest's SKIP_RETURN_CODE
 # 77); in CI it fails instead, so a green CI run has run everything.
 skip() {

@@ -9,9 +9,10 @@
 # destroyed by another client ends it; the window's WM_CLASS matches the
 # desktop entry, and no maximize is offered; under every look a Linux desktop
 # gives a Qt application the default button, the focus and a placeholder
-# can be told apart on screen, and Escape on the form quits. pkexec is a
-# pass-through in a private mount namespace, as in the end-to-end test.
-#   desktop.sh <application> <enroll helper> <stand-in agent> <desktop entry template>
+# can be told apart on screen, and Escape on the form quits. In each language
+# at 24 pt the window has the size it asks for. pkexec is a pass-through in a
+# private mount namespace, as in the end-to-end test.
+#   desktop.sh <application> <enroll helper> <stand-in agent> <desktop entry template> <language>...
 set -euo pipefail
 app=$1 helper=$2 agent=$3 entry=$4
 here=$(cd "$(dirname "$0")" && pwd)
@@ -258,12 +259,23 @@ adwaita-dark QT_STYLE_OVERRIDE=Adwaita-Dark
 windows QT_STYLE_OVERRIDE=Windows
 EOF
 
-# German at 24 pt, set through the platform's theme: the window widens.
+# Each language at 24 pt, set through the platform's theme: the window
+# gets the size it asks for, which the window's own test shows holds every
+# text whole (German needs it wider), and lies on the screen.
+mkdir -p "$HOME/.config/qt6ct"
 printf '[Appearance]\nstyle=Fusion\n[Fonts]\ngeneral="DejaVu Sans,24,-1,5,50,0,0,0,0,0"\n' >"$HOME/.config/qt6ct/qt6ct.conf"
-start "Registrierungstoken" LANGUAGE=de QT_QPA_PLATFORMTHEME=qt6ct
-wider() { [ "$(xwininfo -id "$window" | sed -n 's/^ *Width: //p')" -gt 520 ]; }
-wait_for "at 24 pt in German the window widens" wider
-kill "$app_pid"
+rm -f "$state/control" "$state/config"
+size() { xwininfo "$@" | awk '/Absolute upper-left/ {p = p $4 " "} /Width|Height/ {s = s $2 " "} END {print p s}'; }
+read -r _ _ screen_width screen_height < <(size -root)
+for language in en "${@:5}"; do
+    start "" LANGUAGE="$language" QT_QPA_PLATFORMTHEME=qt6ct
+    read -r x y width height < <(size -id "$window")
+    check "in $language at 24 pt the window has the size it asks for, on the screen" \
+        "$width by $height, $((x + width <= screen_width && y + height <= screen_height))" \
+        "$(xprop -id "$window" WM_NORMAL_HINTS | sed -n 's/.*minimum size: //p'), 1"
+    [ "$language" != de ] || check "at 24 pt in German the window is wider" "$((width > 520))" 1
+    kill "$app_pid" && ended 10
+done
 
 touch "$work/look/stop"
 status=0

@@ -13,13 +13,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QStyleHints>
 #include <QTest>
+#include <QTextBlock>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -37,6 +40,13 @@ namespace {
 const QString defaultUrl = AgentContract::latin1(AgentContract::defaultCloudServiceUrl);
 const Phase enrolled = ConfigState::AlreadyConfigured{}, form = ConfigState::Form{},
             success = ConfigState::Success{}, failure = ConfigState::Failure{u"x"_s};
+
+// A text as shown without its access key: "&" or "(&S)".
+QString withoutKey(const QString &shown)
+{
+    static const QRegularExpression key(u"\\(&[A-Z]\\)$|&"_s);
+    return QString(shown).remove(key);
+}
 
 // An open window with a fake agent and a quit action that only counts.
 struct Window
@@ -70,7 +80,7 @@ struct Window
     QPushButton *button(const QString &title) const
     {
         for (auto *b : view->findChildren<QPushButton *>()) {
-            if (b->text().remove(u'&') == title) {
+            if (withoutKey(b->text()) == title) {
                 return b;
             }
         }
@@ -94,13 +104,60 @@ struct Window
     int quits = 0;
 };
 
-void useGerman(bool german)
+// The languages beside English, and the pseudo-language of the tests.
+const QStringList languages = QStringLiteral(OVATA_LANGUAGES).split(u' ', Qt::SkipEmptyParts);
+const QString pseudo = u"en_XA"_s;
+
+// English where the code is empty.
+void useLanguage(const QString &code)
 {
     qDeleteAll(qApp->findChildren<QTranslator *>());
-    if (german) {
-        Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany));
+    if (code == pseudo) {
+        QVERIFY(Translations::installFile(*qApp, QStringLiteral(OVATA_PSEUDO_QM)));
+    } else if (!code.isEmpty()) {
+        Translations::install(*qApp, QLocale(code));
     }
 }
+
+// A language's file: each text by context and source, translated, or empty
+// where unfinished. English is the template, as if translated into itself.
+QMap<QString, QString> readTranslations(const QString &language)
+{
+    QFile file(language == pseudo
+                   ? QStringLiteral(OVATA_PSEUDO_QM).replace(u".qm"_s, u".ts"_s)
+                   : QStringLiteral(OVATA_TRANSLATIONS_DIR "/ovataagentconfigurator%1.ts")
+                         .arg(language.isEmpty() ? language : u'_' + language));
+    file.open(QIODevice::ReadOnly);
+    QMap<QString, QString> texts;
+    QString context, source;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"name"_s) {
+            context = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == u"source"_s) {
+            source = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == u"translation"_s) {
+            const bool finished = !xml.attributes().hasAttribute(u"type"_s);
+            const QString translation = xml.readElementText();
+            texts.insert(context + u'|' + source, language.isEmpty() ? source
+                                                  : finished         ? translation
+                                                                     : QString());
+        }
+    }
+    return texts;
+}
+
+// What a translation keeps of the English: %1, line breaks, "&".
+QStringList marksOf(const QString &text)
+{
+    QStringList marks;
+    for (const auto &match : QRegularExpression(u"%\\d|\n|&"_s).globalMatch(text)) {
+        marks.append(match.captured());
+    }
+    marks.sort();
+    return marks;
+}
+
+const QString title = u"Ovata Device Agent — Configuration"_s;
 
 // Answers nothing, notes every lookup of ours.
 struct RecordingTranslator final : QTranslator
@@ -186,7 +243,7 @@ private Q_SLOTS:
         window.show(phase);
         QStringList titles;
         for (auto *b : window.view->findChildren<QPushButton *>()) {
-            titles.append(b->text().remove(u'&'));
+            titles.append(withoutKey(b->text()));
         }
         QCOMPARE(titles, buttons);
         QCOMPARE(window.view->findChildren<QLineEdit *>().isEmpty(), !window.form());
@@ -474,29 +531,69 @@ private Q_SLOTS:
         QVERIFY(window.form());
     }
 
-    // In English and German: every text whole at 24 pt, in a window no
-    // narrower than 520, nor than it was, and no wider than the screen; every focused control
-    // drawn otherwise than unfocused; access keys unique in each panel, the
-    // names told to a screen reader plain.
+    // In English, each language and the pseudo-language: its file holds
+    // every text, translated, and no other, each %1, line break and "&" of
+    // the English kept, the title and the save button in the language, and
+    // the direction Qt lays the window out in; the locales of its language
+    // read it. Every text whole at 24 pt, in a window no narrower than 520,
+    // nor than it was, and no wider than the screen, mirrored where the language is written
+    // right to left, its fields and a run-time message left to right; every
+    // focused control drawn otherwise than unfocused; access keys unique in
+    // each panel, Latin letters that focus, "(S)" after a text without one,
+    // the names told to a screen reader plain; Qt's own texts in the
+    // language; in the pseudo-language no English left.
     void everyPhaseReadsWhole_data()
     {
-        QTest::addColumn<bool>("german");
-        QTest::newRow("English") << false;
-        QTest::newRow("German") << true;
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("readers");
+        // Chinese is read by script; pt_PT is not given pt_BR unasked.
+        const QHash<QString, QStringList> others{{u"fr"_s, {u"fr_CA"_s, u"fr_BE"_s}},
+                                                 {u"es"_s, {u"es_MX"_s}},
+                                                 {u"zh_CN"_s, {u"zh_SG"_s}},
+                                                 {u"zh_TW"_s, {u"zh_HK"_s, u"zh_MO"_s}},
+                                                 {QString(), {u"pt_PT"_s, u"C"_s}}};
+        for (const QString &code : QStringList{QString()} + languages + QStringList{pseudo}) {
+            QTest::newRow(code.isEmpty() ? "en" : qPrintable(code))
+                << code << (code == pseudo ? QStringList() : others.value(code) << code);
+        }
     }
     void everyPhaseReadsWhole()
     {
-        QFETCH(bool, german);
-        useGerman(german);
+        QFETCH(QString, language);
+        QFETCH(QStringList, readers);
+        const Qt::LayoutDirection direction = QLocale(language).textDirection();
+        const auto texts = readTranslations(language);
+        QCOMPARE(texts.keys(), readTranslations({}).keys());
+        for (const auto [key, translation] : texts.asKeyValueRange()) {
+            QVERIFY2(!translation.isEmpty(), qPrintable(key));
+            QCOMPARE(marksOf(translation), marksOf(key.section(u'|', 1)));
+        }
+        QCOMPARE(texts[u"QGuiApplication|QT_LAYOUT_DIRECTION"_s],
+                 language.isEmpty()             ? u"QT_LAYOUT_DIRECTION"_s
+                 : direction == Qt::RightToLeft ? u"RTL"_s
+                                                : u"LTR"_s);
+        for (const QString &key :
+             {u"ContentView|"_s + title, u"EnrollmentForm|Save and Enroll"_s}) {
+            QCOMPARE(texts[key] == key.section(u'|', 1), language.isEmpty());
+        }
+        for (const QString &reader : readers) {
+            useLanguage(reader);
+            QCOMPARE(QCoreApplication::translate("ContentView", title.toUtf8().constData()),
+                     texts[u"ContentView|"_s + title]);
+        }
+        useLanguage(language);
         const QFont before = QApplication::font();
         QApplication::setFont(QFont(before.family(), 24));
         const auto restore = qScopeGuard([&before] {
             QApplication::setFont(before);
-            useGerman(false);
+            useLanguage({});
         });
+        const Phase worded = ConfigState::Failure{
+            ConfigureError(HostOutcome::CommandFailed{{}, u"bad token"_s}).errorDescription()};
+        const QRegularExpression english(u"[A-Za-z]{2}"_s);
         Window window(true);
         int widest = 520;
-        for (const Phase &phase : {enrolled, form, success, failure}) {
+        for (const Phase &phase : {enrolled, form, success, worded}) {
             window.show(phase);
             QCOMPARE_GE(window.view->width(), widest);
             widest = window.view->width();
@@ -506,15 +603,22 @@ private Q_SLOTS:
                 auto *button = qobject_cast<QPushButton *>(widget);
                 auto *label = qobject_cast<QLabel *>(widget);
                 const QString text = button ? button->text() : label ? label->text() : QString();
+                const QString plain = withoutKey(text);
                 QVERIFY2(!label || (label->height() >= label->heightForWidth(label->width()) &&
                                     label->width() >= label->minimumSizeHint().width()),
                          qPrintable(text));
                 QVERIFY2(!button || button->width() >= button->sizeHint().width(),
                          qPrintable(text));
+                QVERIFY2(language != pseudo || !plain.contains(english), qPrintable(text));
+                QVERIFY2(!label || text.isEmpty() ||
+                             text.isRightToLeft() == (direction == Qt::RightToLeft),
+                         qPrintable(text));
+                QCOMPARE(widget->layoutDirection(),
+                         qobject_cast<QLineEdit *>(widget) ? Qt::LeftToRight : direction);
                 if (button || (label && label->buddy())) {
                     keys.insert(QKeySequence::mnemonic(text));
                     QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
-                             QString(text).remove(u'&'));
+                             plain);
                 }
                 if (widget->isVisible() && widget->isEnabled() &&
                     (widget->focusPolicy() & Qt::TabFocus)) {
@@ -527,12 +631,31 @@ private Q_SLOTS:
             QVERIFY(!keys.contains(QKeySequence()));
             QCOMPARE(keys.size(), window.view->findChildren<QPushButton *>().size() +
                                       window.view->findChildren<QLineEdit *>().size());
+            // The default button, added last, is at the leading edge.
+            const auto buttons = window.view->content()->findChildren<QPushButton *>();
+            QCOMPARE(buttons.constLast()->x() < buttons.constFirst()->x(),
+                     buttons.size() > 1 && direction == Qt::RightToLeft);
+            if (auto *message = window.message()) {
+                QCOMPARE(message->verticalScrollBar()->maximum(), 0);
+                QCOMPARE(message->document()->firstBlock().textDirection(), direction);
+                QCOMPARE(message->document()->lastBlock().textDirection(), Qt::LeftToRight);
+            }
         }
+        window.show(form);
+        const QString save = QCoreApplication::translate("EnrollmentForm", "Save and Enroll");
+        QVERIFY(save.contains(QRegularExpression(u"[A-Za-z]"_s)) ||
+                window.view->defaultButton()->text() == save + u"(&S)"_s);
+        for (auto *label : window.form()->findChildren<QLabel *>()) {
+            QTest::keySequence(window.view.get(), QKeySequence::mnemonic(label->text()));
+            QCOMPARE(window.view->focusWidget(), label->buddy());
+        }
+        const std::unique_ptr<QMenu> menu(window.token()->createStandardContextMenu());
+        QCOMPARE(menu->actions().constFirst()->text().startsWith(u"&Undo"_s),
+                 language.isEmpty() || language == pseudo);
     }
 
     // Every window text and every failure text the application words itself
-    // is looked up, is in the template and is translated; the run-time
-    // message never is.
+    // is looked up and is in the template; the run-time message never is.
     void everyTextIsTranslated()
     {
         RecordingTranslator recorder;
@@ -583,26 +706,9 @@ private Q_SLOTS:
         BackgroundJobs::waitForAll();
         QCoreApplication::removeTranslator(&recorder);
 
-        QFile file(QStringLiteral(OVATA_TEMPLATE_TS));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QSet<QString> texts;
-        QString context;
-        useGerman(true);
-        for (QXmlStreamReader xml(&file); !xml.atEnd();) {
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"name"_s) {
-                context = xml.readElementText();
-            } else if (xml.isStartElement() && xml.name() == u"source"_s) {
-                const QString source = xml.readElementText();
-                texts.insert(context + u'|' + source);
-                const QString german = QCoreApplication::translate(context.toUtf8().constData(),
-                                                                   source.toUtf8().constData());
-                QVERIFY2(german != source, qPrintable(source + u" is not translated"_s));
-                for (const QChar mark : {u'—', u'…', u'&'}) {
-                    QCOMPARE(german.count(mark), source.count(mark));
-                }
-            }
-        }
-        useGerman(false);
+        const QStringList keys = readTranslations({}).keys();
+        QSet<QString> texts(keys.cbegin(), keys.cend());
+        texts.remove(u"QGuiApplication|QT_LAYOUT_DIRECTION"_s); // asked by Qt
         QCOMPARE(recorder.lookups, texts);
     }
 };
