@@ -72,7 +72,7 @@ int run()
     if (getuid() != 0 || geteuid() != 0) {
         return report({Reason::NotRoot, {}, std::to_string(getuid())});
     }
-    CleanProcess::takeSystemLimits();
+    CleanProcess::takeSystemSettings();
     const auto caller = Supervisor::Caller::parent();
     if (!caller) {
         return report({Reason::CallerGone});

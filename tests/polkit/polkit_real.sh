@@ -197,7 +197,11 @@ check "a second instance configures its own agent" \
 # Root starts clean, whatever the caller's process: umask, working folder,
 # a file size limit of 0, a descriptor above a lowered descriptor limit,
 # ignored and blocked signals (an ignored SIGCHLD included, which would have
-# the kernel reap the agent unseen), a terminal's process group.
+# the kernel reap the agent unseen), a terminal's process group, priorities
+# that would starve it. The helper and the agent take process 1's
+# priorities, which differ from every caller's: a nice value the fork resets.
+renice -n -5 -p 1 >/dev/null
+chrt --other --reset-on-fork -p 0 1
 mkdir -m 777 "$work/userdir"
 printf '%s\n' '#!/usr/bin/python3' 'import os, signal, sys' \
     'signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGUSR1, signal.SIGALRM, signal.SIGTERM})' \
@@ -214,13 +218,14 @@ while IFS='|' read -r what setup; do
     [ "$status" -eq 0 ] && [ -f "$state/config" ] && ok=yes || ok="no, status $status: $(cat "$work/clean.log")"
     check "clean root, $what: the agent completes" "$ok" yes
     check "clean root, $what: the agent starts clean" "$started" \
-        "umask=0022 fds=0,1,2 fsize=unlimited cwd=/ sigblk=0000000000000000 sigign=0000000000000000 session=own"
+        "umask=0022 fds=0,1,2 fsize=unlimited cwd=/ sigblk=0000000000000000 sigign=0000000000000000 session=own priorities=as-process-1"
 done <<SETUPS
 umask 000|umask 000; exec
 --keep-cwd from a user's folder|cd $work/userdir; exec
 no file may grow|ulimit -S -f 0; exec
 fd 100 under a limit of 64|exec 100</dev/null; ulimit -S -n 64; exec
 ignored and blocked signals|trap '' TERM INT HUP QUIT PIPE; exec $work/blocking
+a starved caller|echo 1000 >/proc/self/oom_score_adj; exec nice -n 19 chrt --idle 0 ionice -c 3 taskset -c 0
 SETUPS
 
 # The caller is killed while the agent runs: the agent and the helper end.
