@@ -228,23 +228,32 @@ ignored and blocked signals|trap '' TERM INT HUP QUIT PIPE; exec $work/blocking
 a starved caller|echo 1000 >/proc/self/oom_score_adj; exec nice -n 19 chrt --idle 0 ionice -c 3 taskset -c 0
 SETUPS
 
-# The caller is killed while the agent runs: the agent and the helper end.
+# The caller is killed while the agent, ignoring SIGTERM, runs with a child
+# in a session of its own and one forked twice: all of them and the helper
+# end at the grace period's SIGKILL.
 rm -rf "$state/config"
-echo "configure sleep 60000" >"$state/control"
+printf '%s\n' 'configure ignore 15' 'configure fork-away 60000' 'configure sleep 60000' >"$state/control"
 (OVATA_TOKEN=t OVATA_URL=https://u OVATA_UPN= exec setpriv --reuid="$yes_uid" --regid="$yes_uid" --clear-groups \
     "$driver" "$install/OvataAgentConfigurator" >/dev/null 2>&1) &
 caller=$!
 pids+=("$caller")
 running_agent() { grep -l -a -- --configure "$state"/calls/* 2>/dev/null | tail -n 1 | xargs -r head -q -n 1 | cut -d' ' -f1; }
-calls_before=$(calls)
-for _ in $(seq 300); do [ "$(calls)" != "$calls_before" ] && break; sleep 0.1; done
-agent_pid=$(running_agent)
-helper_pid=$(cat /proc/"$caller"/task/*/children 2>/dev/null | tr -d ' ')
+for _ in $(seq 300); do held && break; sleep 0.1; done
+# shellcheck disable=SC2046
+family=$(echo "$(running_agent)" $(cat "$state/held" /proc/"$caller"/task/*/children 2>/dev/null))
 kill -KILL "$caller"
-gone() { [ ! -e "/proc/$1" ] || grep -q '^State:.*Z' "/proc/$1/status" 2>/dev/null; }
-for _ in $(seq 200); do gone "$agent_pid" && gone "$helper_pid" && break; sleep 0.1; done
-check "caller killed: the agent ($agent_pid) and the helper ($helper_pid) end" \
-    "$(gone "$agent_pid" && gone "$helper_pid" && echo ended)" ended
+started=$SECONDS
+gone() {
+    local pid
+    for pid in "$@"; do [ ! -e "/proc/$pid" ] || grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null || return 1; done
+}
+# shellcheck disable=SC2086
+for _ in $(seq 200); do gone $family && break; sleep 0.1; done
+# shellcheck disable=SC2086
+check "caller killed: the agent, its children and the helper ($family) end at the SIGKILL" \
+    "$(gone $family && echo ended) $((SECONDS - started >= 4))" "ended 1"
+# shellcheck disable=SC2086
+kill -KILL $family 2>/dev/null || true
 check "caller killed: nothing was saved" "$([ -f "$state/config" ] && echo saved || echo none)" none
 rm -f "$state/control"
 

@@ -26,6 +26,10 @@
 //   signal N        die by signal N
 //   fork-hold MS    leave a child behind that holds both streams for MS; its
 //                   pid is added to "held", so a test can end it
+//   fork-away MS    leave two children behind for MS, on /dev/null: one in a
+//                   session of its own, one forked twice (its parent ends);
+//                   their pids are added to "held"
+//   ignore N        ignore signal N from then on
 //
 // Directives run in order, then the call does what the contract says. A file
 // rather than environment variables, because the privileged path clears the
@@ -53,6 +57,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -214,6 +219,37 @@ void flood(int fd, long long bytes)
     }
 }
 
+// Two children that outlive the call unless someone ends them: one leaves
+// the session, the other is handed on as its parent ends at once.
+void leaveBehind(const std::string &stateDir, long long ms)
+{
+    const auto linger = [ms] {
+        const int devNull = open("/dev/null", O_RDWR);
+        for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+            dup2(devNull, fd);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        _exit(0);
+    };
+    std::ofstream held(stateDir + "/held", std::ios::app);
+    if (const pid_t child = fork(); child == 0) {
+        setsid();
+        linger();
+    } else {
+        held << child << std::endl;
+    }
+    if (const pid_t middle = fork(); middle == 0) {
+        if (const pid_t child = fork(); child == 0) {
+            linger();
+        } else {
+            held << child << std::endl;
+            _exit(0);
+        }
+    } else {
+        waitpid(middle, nullptr, 0);
+    }
+}
+
 // Runs the control file's directives for this mode; returns an exit status
 // when one of them ends the call.
 int runDirectives(const std::string &stateDir, const std::string &mode)
@@ -249,6 +285,10 @@ int runDirectives(const std::string &stateDir, const std::string &mode)
         } else if (directive == "signal") {
             std::signal(std::atoi(value.c_str()), SIG_DFL);
             std::raise(std::atoi(value.c_str()));
+        } else if (directive == "ignore") {
+            std::signal(std::atoi(value.c_str()), SIG_IGN);
+        } else if (directive == "fork-away") {
+            leaveBehind(stateDir, std::atoll(value.c_str()));
         } else if (directive == "fork-hold") {
             if (const pid_t child = fork(); child == 0) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(std::atoll(value.c_str())));
