@@ -25,6 +25,7 @@ cleanup() {
     local pid
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     umount /dev/log 2>/dev/null || true
+    rm -f "${lock:-}" # what a helper killed here would leave in the machine's /run
     $made_dev_log && rm -f /dev/log
     return 0
 }
@@ -228,6 +229,29 @@ ignored and blocked signals|trap '' TERM INT HUP QUIT PIPE; exec $work/blocking
 a starved caller|echo 1000 >/proc/self/oom_score_adj; exec nice -n 19 chrt --idle 0 ionice -c 3 taskset -c 0
 SETUPS
 
+# One run of an agent at a time: a second enrollment while the first runs is
+# refused and starts nothing. The first completes, and what its agent left
+# running on purpose runs on; no lock is left.
+lock=/run/ovata-enroll-helper-$(stat -c %d-%i "$install/OvataDeviceAgent").lock
+printf '%s\n' 'configure fork-away 60000' 'configure wait-for go' >"$state/control"
+printf '%s' "$good_line" | as_user "$yes_uid" timeout 60 /usr/bin/pkexec "$helper" >/dev/null 2>&1 &
+first=$!
+held() { [ "$(cat "$state/held" 2>/dev/null | wc -l)" = 2 ]; }
+for _ in $(seq 300); do held && break; sleep 0.1; done
+calls_before=$(calls)
+status=0
+printf '%s' "$good_line" | as_user "$yes_uid" timeout 30 /usr/bin/pkexec "$helper" >/dev/null 2>"$work/refusal" || status=$?
+check "two at once: the second is refused ($(cat "$work/refusal"))" "$status $(calls)" "125 $calls_before"
+touch "$state/go"
+status=0
+wait_bounded "$first" 30 || status=$?
+left=$(for pid in $(cat "$state/held"); do [ -e "/proc/$pid" ] && echo "$pid"; done)
+check "two at once: the first completes; what its agent started runs on; no lock" \
+    "$status $(wc -w <<<"$left") $([ -e "$lock" ] && echo locked)" "0 2 "
+kill $left 2>/dev/null || true
+rm -f "$state/held" "$state/go"
+
+
 # The caller is killed while the agent, ignoring SIGTERM, runs with a child
 # in a session of its own and one forked twice: all of them and the helper
 # end at the grace period's SIGKILL.
@@ -250,8 +274,8 @@ gone() {
 # shellcheck disable=SC2086
 for _ in $(seq 200); do gone $family && break; sleep 0.1; done
 # shellcheck disable=SC2086
-check "caller killed: the agent, its children and the helper ($family) end at the SIGKILL" \
-    "$(gone $family && echo ended) $((SECONDS - started >= 4))" "ended 1"
+check "caller killed: the agent, its children and the helper ($family) end at the SIGKILL; no lock" \
+    "$(gone $family && echo ended) $((SECONDS - started >= 4)) $([ -e "$lock" ] && echo locked)" "ended 1 "
 # shellcheck disable=SC2086
 kill -KILL $family 2>/dev/null || true
 check "caller killed: nothing was saved" "$([ -f "$state/config" ] && echo saved || echo none)" none
