@@ -8,8 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <set>
+#include <sstream>
 
+#include <dirent.h>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/signalfd.h>
@@ -40,13 +43,24 @@ sigset_t watchedSignals()
 
 // The helper's children: the agent and, the helper being a subreaper, each
 // process of the agent's whose parent has ended, whether it left the
-// agent's session or was forked twice. Zombies included.
+// agent's session or was forked twice. Zombies included. Read from every
+// process's parent in /proc, which every kernel has.
 std::vector<pid_t> children()
 {
-    std::ifstream list("/proc/thread-self/children");
+    const std::string self = std::to_string(getpid());
     std::vector<pid_t> pids;
-    for (pid_t pid = 0; list >> pid;) {
-        pids.push_back(pid);
+    const std::unique_ptr<DIR, int (*)(DIR *)> processes(opendir("/proc"), closedir);
+    while (const dirent *entry = processes ? readdir(processes.get()) : nullptr) {
+        std::ifstream stat(std::string("/proc/") + entry->d_name + "/stat");
+        std::string line, state, parent;
+        if (entry->d_name[0] < '1' || entry->d_name[0] > '9' || !std::getline(stat, line)) {
+            continue;
+        }
+        // "pid (name) state ppid …", where the name may hold anything.
+        std::istringstream fields(line.substr(line.rfind(')') + 1));
+        if (fields >> state >> parent && parent == self) {
+            pids.push_back(std::atoi(entry->d_name));
+        }
     }
     return pids;
 }
