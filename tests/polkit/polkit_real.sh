@@ -212,7 +212,8 @@ chmod 755 "$work/blocking"
 while IFS='|' read -r what setup; do
     rm -rf "$state/config"
     status=0
-    printf '%s' "$good_line" | as_user "$yes_uid" timeout 30 bash -c "$setup /usr/bin/pkexec --keep-cwd $helper" \
+    # A starved pkexec, idle beside busy processes, may take long to start.
+    printf '%s' "$good_line" | as_user "$yes_uid" timeout 120 bash -c "$setup /usr/bin/pkexec --keep-cwd $helper" \
         >/dev/null 2>"$work/clean.log" || status=$?
     record=$(ls "$state/calls" 2>/dev/null | tail -n 1)
     started=$(head -n 1 "$state/calls/$record" | cut -d' ' -f3-)
@@ -226,7 +227,7 @@ umask 000|umask 000; exec
 no file may grow|ulimit -S -f 0; exec
 fd 100 under a limit of 64|exec 100</dev/null; ulimit -S -n 64; exec
 ignored and blocked signals|trap '' TERM INT HUP QUIT PIPE; exec $work/blocking
-a starved caller|echo 1000 >/proc/self/oom_score_adj; exec nice -n 19 chrt --idle 0 ionice -c 3 taskset -c 0
+a starved caller|echo 1000 >/proc/self/oom_score_adj; exec taskset -c 0 ionice -c 3 nice -n 19 chrt --idle 0
 SETUPS
 
 # One run of an agent at a time: a second enrollment while the first runs is
@@ -245,10 +246,10 @@ check "two at once: the second is refused ($(cat "$work/refusal"))" "$status $(c
 touch "$state/go"
 status=0
 wait_bounded "$first" 30 || status=$?
-left=$(for pid in $(cat "$state/held"); do [ -e "/proc/$pid" ] && echo "$pid"; done)
+mapfile -t left < <(for pid in $(cat "$state/held"); do [ -e "/proc/$pid" ] && echo "$pid"; done)
 check "two at once: the first completes; what its agent started runs on; no lock" \
-    "$status $(wc -w <<<"$left") $([ -e "$lock" ] && echo locked)" "0 2 "
-kill $left 2>/dev/null || true
+    "$status ${#left[@]} $([ -e "$lock" ] && echo locked)" "0 2 "
+kill "${left[@]}" 2>/dev/null || true
 rm -f "$state/held" "$state/go"
 
 
@@ -263,21 +264,17 @@ caller=$!
 pids+=("$caller")
 running_agent() { grep -l -a -- --configure "$state"/calls/* 2>/dev/null | tail -n 1 | xargs -r head -q -n 1 | cut -d' ' -f1; }
 for _ in $(seq 300); do held && break; sleep 0.1; done
-# shellcheck disable=SC2046
-family=$(echo "$(running_agent)" $(cat "$state/held" /proc/"$caller"/task/*/children 2>/dev/null))
+read -ra family <<<"$({ running_agent; cat "$state/held" /proc/"$caller"/task/*/children 2>/dev/null; } | tr '\n' ' ')"
 kill -KILL "$caller"
 started=$SECONDS
 gone() {
     local pid
     for pid in "$@"; do [ ! -e "/proc/$pid" ] || grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null || return 1; done
 }
-# shellcheck disable=SC2086
-for _ in $(seq 200); do gone $family && break; sleep 0.1; done
-# shellcheck disable=SC2086
-check "caller killed: the agent, its children and the helper ($family) end at the SIGKILL; no lock" \
-    "$(gone $family && echo ended) $((SECONDS - started >= 4)) $([ -e "$lock" ] && echo locked)" "ended 1 "
-# shellcheck disable=SC2086
-kill -KILL $family 2>/dev/null || true
+for _ in $(seq 200); do gone "${family[@]}" && break; sleep 0.1; done
+check "caller killed: the agent, its children and the helper (${family[*]}) end at the SIGKILL; no lock" \
+    "$(gone "${family[@]}" && echo ended) $((SECONDS - started >= 4)) $([ -e "$lock" ] && echo locked)" "ended 1 "
+kill -KILL "${family[@]}" 2>/dev/null || true
 check "caller killed: nothing was saved" "$([ -f "$state/config" ] && echo saved || echo none)" none
 rm -f "$state/control"
 
