@@ -1,10 +1,10 @@
 // The process the agent starts in as root: nothing of the caller's process
 // settings reaches it. pkexec passes on the caller's umask, resource limits,
-// descriptors at or above the caller's soft descriptor limit, and with
-// --keep-cwd the working folder; a user allowed to enroll could otherwise
-// make the root agent fail half-way (a file size limit of 0) or hand it
-// files of their choosing, or an agent that cannot be stopped (an ignored or
-// blocked SIGTERM).
+// priorities, descriptors at or above the caller's soft descriptor limit,
+// and with --keep-cwd the working folder; a user allowed to enroll could
+// otherwise make the root agent fail half-way (a file size limit of 0),
+// starve it, hand it files of their choosing, or make it an agent that
+// cannot be stopped (an ignored or blocked SIGTERM).
 #pragma once
 
 #include <optional>

@@ -5,9 +5,9 @@
 // configurator beside it that only this helper's installer could have put
 // there; and runs that agent itself, in a clean process, with the seven
 // words as its arguments, one run of an agent at a time, for as long as the
-// program that asked lives. The
-// agent's exit status and error output pass through; a refusal is one line
-// on standard error and status 125, and nothing runs.
+// program that asked lives. The agent's exit status and error output pass
+// through; a refusal is one line on standard error and status 125, and
+// nothing runs.
 #include "contract/agentcontract.h"
 #include "enrollhelper/agentlock.h"
 #include "enrollhelper/cleanprocess.h"
