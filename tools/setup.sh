@@ -52,6 +52,19 @@ missing_debian_packages() {
     done
 }
 
+# Another package manager may hold apt's locks for a while: installing
+# waits up to ten minutes for dpkg's, and updating, which cannot wait for
+# the package lists' lock, is tried again for as long while that is held.
+apt_update_waiting() {
+    local said _
+    for _ in $(seq 120); do
+        said=$("$@" apt-get update -qq 2>&1) && return 0
+        case $said in *"Could not get lock"*) sleep 5 ;; *) break ;; esac
+    done
+    echo "$said" >&2
+    return 1
+}
+
 ensure_build_tools() {
     case "$(uname -s)" in
     Darwin)
@@ -72,9 +85,10 @@ ensure_build_tools() {
             local sudo=""
             [ "$(id -u)" -eq 0 ] || sudo=sudo
             echo "Installing: $missing"
-            $sudo apt-get update -qq
+            apt_update_waiting $sudo
             # shellcheck disable=SC2086
-            DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+            DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+                --no-install-recommends $missing >/dev/null
         fi
         ;;
     esac

@@ -6,11 +6,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/ioprio.h>
+#include <sched.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -77,6 +81,51 @@ void closeDescriptorsAbove2()
     }
 }
 
+// Process 1's CPU mask, in a set as large as the kernel's CPU count needs.
+void takeSystemAffinity()
+{
+    for (int cpus = 1024; cpus <= 1 << 20; cpus *= 2) {
+        const auto free = [](cpu_set_t *set) { CPU_FREE(set); };
+        const std::unique_ptr<cpu_set_t, decltype(free)> set(CPU_ALLOC(cpus), free);
+        const std::size_t size = CPU_ALLOC_SIZE(cpus);
+        if (set && sched_getaffinity(1, size, set.get()) == 0) {
+            sched_setaffinity(0, size, set.get());
+            return;
+        }
+        if (!set || errno != EINVAL) {
+            return;
+        }
+    }
+}
+
+// Each on its own: one the kernel refuses leaves the others taken.
+void takeSystemScheduling()
+{
+    sched_param priority{};
+    const int policy = sched_getscheduler(1); // with SCHED_RESET_ON_FORK
+    if (policy >= 0 && sched_getparam(1, &priority) == 0) {
+        sched_setscheduler(0, policy, &priority);
+    }
+    errno = 0;
+    const int nice = getpriority(PRIO_PROCESS, 1);
+    if (errno == 0) {
+        setpriority(PRIO_PROCESS, 0, nice);
+    }
+    long io = syscall(SYS_ioprio_get, IOPRIO_WHO_PROCESS, 1);
+    if (io >= 0) {
+        // Older kernels read an unset priority as "none" with a level,
+        // which they refuse to set: "none" follows the nice value anyway.
+        if (IOPRIO_PRIO_CLASS(io) == IOPRIO_CLASS_NONE) {
+            io = IOPRIO_PRIO_VALUE(IOPRIO_CLASS_NONE, 0);
+        }
+        syscall(SYS_ioprio_set, IOPRIO_WHO_PROCESS, 0, io);
+    }
+    takeSystemAffinity();
+    // Below the caller's own minimum only with CAP_SYS_RESOURCE.
+    std::ifstream system("/proc/1/oom_score_adj");
+    std::ofstream("/proc/self/oom_score_adj") << system.rdbuf();
+}
+
 } // namespace
 
 namespace CleanProcess {
@@ -119,12 +168,13 @@ void restoreLimits(const std::vector<Limit> &limits)
     }
 }
 
-void takeSystemLimits()
+void takeSystemSettings()
 {
     std::ifstream system("/proc/1/limits");
     std::stringstream text;
     text << system.rdbuf();
     restoreLimits(limitsFromProcText(text.str()));
+    takeSystemScheduling();
 }
 
 std::optional<std::string> prepare()
@@ -151,7 +201,7 @@ std::optional<std::string> prepare()
     if (chdir("/") != 0) {
         return std::string("cannot change to /: ") + std::strerror(errno);
     }
-    takeSystemLimits();
+    takeSystemSettings();
     return std::nullopt;
 }
 

@@ -129,8 +129,11 @@ std::optional<Refusal> untrustedFolders(const std::string &path, uid_t owner)
 bool hasConfigurator(const std::string &agentPath, uid_t owner)
 {
     const std::string folder(PathParts::directory(agentPath));
-    const std::string_view suffix =
-        PathParts::lastComponent(agentPath).substr(AgentContract::agentStem.size());
+    std::string_view suffix = PathParts::lastComponent(agentPath);
+    if (!suffix.starts_with(AgentContract::agentStem)) {
+        return false; // no configurator's name maps to another program's
+    }
+    suffix.remove_prefix(AgentContract::agentStem.size());
     const std::unique_ptr<DIR, int (*)(DIR *)> entries(opendir(folder.c_str()), closedir);
     if (!entries) {
         return false;

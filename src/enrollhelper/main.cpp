@@ -4,10 +4,12 @@
 // exactly the command the application writes, for the agent of a
 // configurator beside it that only this helper's installer could have put
 // there; and runs that agent itself, in a clean process, with the seven
-// words as its arguments, for as long as the program that asked lives. The
-// agent's exit status and error output pass through; a refusal is one line
-// on standard error and status 125, and nothing runs.
+// words as its arguments, one run of an agent at a time, for as long as the
+// program that asked lives. The agent's exit status and error output pass
+// through; a refusal is one line on standard error and status 125, and
+// nothing runs.
 #include "contract/agentcontract.h"
+#include "enrollhelper/agentlock.h"
 #include "enrollhelper/cleanprocess.h"
 #include "enrollhelper/enrollcommand.h"
 #include "enrollhelper/refusal.h"
@@ -66,13 +68,25 @@ std::optional<Refusal> readStandardInput(std::string &input)
     }
 }
 
+// The agent's run under its lock, which is let go before the helper ends as
+// the agent did.
+std::variant<Refusal, Supervisor::Ended> runLocked(const EnrollCommand::Accepted &accepted,
+                                                   const Supervisor::Caller &caller)
+{
+    const auto lock = AgentLock::take(accepted.agentPath);
+    if (const auto *refusal = std::get_if<Refusal>(&lock)) {
+        return *refusal;
+    }
+    return Supervisor::runAgent(accepted.arguments(), caller);
+}
+
 int run()
 {
     // pkexec --user makes the helper another user's; the agent is root's.
     if (getuid() != 0 || geteuid() != 0) {
         return report({Reason::NotRoot, {}, std::to_string(getuid())});
     }
-    CleanProcess::takeSystemLimits();
+    CleanProcess::takeSystemSettings();
     const auto caller = Supervisor::Caller::parent();
     if (!caller) {
         return report({Reason::CallerGone});
@@ -95,8 +109,7 @@ int run()
     if (caller->gone()) {
         return report({Reason::CallerGone});
     }
-    const auto ran =
-        Supervisor::runAgent(std::get<EnrollCommand::Accepted>(verdict).arguments(), *caller);
+    const auto ran = runLocked(std::get<EnrollCommand::Accepted>(verdict), *caller);
     if (const auto *refusal = std::get_if<Refusal>(&ran)) {
         return report(*refusal);
     }

@@ -20,6 +20,8 @@ std::string describe(const Refusal &refusal)
         return "cannot read the command line: " + detail;
     case Refusal::Reason::CallerGone:
         return "the program that asked for the enrollment has ended";
+    case Refusal::Reason::AgentBusy:
+        return "another enrollment with " + what + " is under way; try again once it has ended";
     case Refusal::Reason::CannotPrepare:
         return "cannot prepare the agent's process: " + detail;
     case Refusal::Reason::CannotStart:

@@ -13,6 +13,7 @@ struct Refusal
         InputTimeout,
         InputUnreadable,
         CallerGone,
+        AgentBusy,
         CannotPrepare,
         CannotStart,
         Internal,

@@ -7,7 +7,12 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
 
+#include <dirent.h>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/signalfd.h>
@@ -19,8 +24,10 @@ using Reason = Refusal::Reason;
 
 namespace {
 
-// Without a pidfd the caller's end shows as a change of parent.
-constexpr int parenthoodPollMs = 100;
+// Without a pidfd the caller's end shows as a change of parent; while the
+// agent is stopped, what it leaves to the helper as its processes end shows
+// no other way either.
+constexpr int pollMs = 100;
 
 // What the helper takes as an order to end the agent; SIGCHLD tells it the
 // agent ended.
@@ -34,68 +41,98 @@ sigset_t watchedSignals()
     return set;
 }
 
-// The agent as the helper's child: killed and reaped however the helper
-// leaves, so no failure of the helper leaves it running.
-class Child
+// The helper's children: the agent and, the helper being a subreaper, each
+// process of the agent's whose parent has ended, whether it left the
+// agent's session or was forked twice. Zombies included. Read from every
+// process's parent in /proc, which every kernel has.
+std::vector<pid_t> children()
+{
+    const std::string self = std::to_string(getpid());
+    std::vector<pid_t> pids;
+    const std::unique_ptr<DIR, int (*)(DIR *)> processes(opendir("/proc"), closedir);
+    while (const dirent *entry = processes ? readdir(processes.get()) : nullptr) {
+        std::ifstream stat(std::string("/proc/") + entry->d_name + "/stat");
+        std::string line, state, parent;
+        if (entry->d_name[0] < '1' || entry->d_name[0] > '9' || !std::getline(stat, line)) {
+            continue;
+        }
+        // "pid (name) state ppid …", where the name may hold anything.
+        std::istringstream fields(line.substr(line.rfind(')') + 1));
+        if (fields >> state >> parent && parent == self) {
+            pids.push_back(std::atoi(entry->d_name));
+        }
+    }
+    return pids;
+}
+
+// The agent and what it leaves to the helper: killed and reaped however the
+// helper leaves, so no failure of the helper leaves any of it running. Only
+// the helper's own children are signalled by number, as no other process
+// can take a child's number before its parent reaps it, and the agent's
+// process group only while the agent, its leader, is unreaped.
+class Family
 {
 public:
-    explicit Child(pid_t pid)
-        : m_pid(pid)
+    explicit Family(pid_t agent)
+        : m_agent(agent)
     {}
-    Child(const Child &) = delete;
-    Child &operator=(const Child &) = delete;
-    ~Child()
+    Family(const Family &) = delete;
+    Family &operator=(const Family &) = delete;
+    ~Family()
     {
-        if (!m_ended) {
+        while (!m_reaped && !ended(true)) {
             signalAll(SIGKILL);
-            int status = 0;
-            while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+            poll(nullptr, 0, pollMs);
+        }
+    }
+
+    // The agent's group and every child: SIGTERM once each, SIGKILL as often
+    // as asked, as what ends re-parents its own children to the helper.
+    void signalAll(int number)
+    {
+        std::vector<pid_t> targets = children();
+        targets.push_back(-m_agent);
+        for (const pid_t target : targets) {
+            if (number != SIGTERM || m_termed.insert(target).second) {
+                kill(target, number);
             }
         }
     }
 
-    // The agent and whatever it started in its session, while the agent's
-    // number is still its own.
-    void signalAll(int number) const
+    // The agent's wait status once it has ended and, when `all`, nothing
+    // else of the family is left. Until then the agent is seen ended but
+    // not reaped, so its number stays its own. Other children are reaped as
+    // they end; none is waited for unless `all`, so that what an agent
+    // started on purpose runs on after it. An agent gone without a trace
+    // (nobody may reap it for us, but be safe) counts as killed.
+    std::optional<int> ended(bool all)
     {
-        if (!m_ended) {
-            kill(-m_pid, number);
-            kill(m_pid, number);
-        }
-    }
-
-    // True once the agent has ended; its status is then in `status`. It is
-    // seen ended while its number is still held, so that what it left in its
-    // session can be signalled without reaching another process, and reaped
-    // only then. A child gone without a trace (nobody may reap it for us, but
-    // be safe) counts as killed.
-    bool reap(int &status, bool endSession)
-    {
-        if (m_ended) {
-            return true;
+        bool others = false;
+        for (const pid_t child : children()) {
+            int status = 0;
+            if (child != m_agent && waitpid(child, &status, WNOHANG) == 0) {
+                others = true;
+            } else if (child != m_agent) {
+                m_termed.erase(child);
+            }
         }
         siginfo_t info{};
-        if (waitid(P_PID, static_cast<id_t>(m_pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0) {
-            if (errno == EINTR) {
-                return false;
+        int status = SIGKILL; // as WIFSIGNALED reads it
+        if (waitid(P_PID, static_cast<id_t>(m_agent), &info, WEXITED | WNOHANG | WNOWAIT) == 0) {
+            if (info.si_pid != m_agent || (all && others)) {
+                return std::nullopt;
             }
-            status = SIGKILL; // as WIFSIGNALED reads it
-            return m_ended = true;
+            while (waitpid(m_agent, &status, 0) < 0 && errno == EINTR) {
+            }
         }
-        if (info.si_pid != m_pid) {
-            return false;
-        }
-        if (endSession) {
-            kill(-m_pid, SIGKILL);
-        }
-        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        return m_ended = true;
+        m_reaped = true;
+        return status;
     }
 
 private:
-    pid_t m_pid;
-    bool m_ended = false;
+    pid_t m_agent;
+    std::set<pid_t> m_termed;
+    bool m_reaped = false;
 };
 
 [[noreturn]] void becomeAgent(const std::vector<std::string> &arguments, pid_t helper)
@@ -180,6 +217,12 @@ std::variant<Refusal, Ended> runAgent(const std::vector<std::string> &arguments,
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGTTOU, SIG_IGN);
 
+    // What the agent's processes leave behind as they end comes to the
+    // helper, not to process 1, so a stop can reach it.
+    if (prctl(PR_SET_CHILD_SUBREAPER, 1) != 0) {
+        close(signals);
+        return Refusal{Reason::CannotPrepare, {}, std::strerror(errno)};
+    }
     const pid_t helper = getpid();
     const pid_t pid = fork();
     if (pid < 0) {
@@ -190,47 +233,31 @@ std::variant<Refusal, Ended> runAgent(const std::vector<std::string> &arguments,
         becomeAgent(arguments, helper);
     }
 
-    Child agent(pid);
+    Family family(pid);
     using Clock = std::chrono::steady_clock;
     std::optional<Clock::time_point> killAt;
-    bool killed = false;
-    const auto stop = [&] {
-        if (!killAt) {
-            agent.signalAll(SIGTERM);
-            killAt = Clock::now() + gracePeriod;
-        }
-    };
-    int status = 0;
-    while (!agent.reap(status, killAt.has_value())) {
+    std::optional<int> status;
+    while (!(status = family.ended(killAt.has_value()))) {
         // Once stopping, the caller's end is no news.
         const bool watchCaller = !killAt && caller.descriptor() >= 0;
-        int timeout = watchCaller ? -1 : parenthoodPollMs;
-        if (killAt) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(*killAt - Clock::now());
-            timeout = killed ? -1 : static_cast<int>(std::max<long long>(0, left.count()));
-        }
         pollfd ready[2] = {{signals, POLLIN, 0}, {caller.descriptor(), POLLIN, 0}};
-        if (poll(ready, watchCaller ? 2 : 1, timeout) < 0 && errno != EINTR) {
-            stop();
-        }
+        const bool failed =
+            poll(ready, watchCaller ? 2 : 1, watchCaller ? -1 : pollMs) < 0 && errno != EINTR;
         signalfd_siginfo info{};
+        bool ordered = false;
         while (read(signals, &info, sizeof info) == sizeof info) {
-            if (info.ssi_signo != SIGCHLD) {
-                stop();
-            }
+            ordered = ordered || info.ssi_signo != SIGCHLD;
         }
-        if (!killAt && caller.gone()) {
-            stop();
+        if (!killAt && (failed || ordered || caller.gone())) {
+            killAt = Clock::now() + gracePeriod;
         }
-        if (killAt && !killed && Clock::now() >= *killAt) {
-            agent.signalAll(SIGKILL);
-            killed = true;
+        if (killAt) {
+            family.signalAll(Clock::now() < *killAt ? SIGTERM : SIGKILL);
         }
     }
     close(signals);
     sigprocmask(SIG_SETMASK, &before, nullptr);
-    return Ended{status};
+    return Ended{*status};
 }
 
 void endAs(Ended ended)

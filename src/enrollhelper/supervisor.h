@@ -4,8 +4,12 @@
 // root one, so the helper watches that program itself. When the program
 // ends (a close, a crash, a SIGKILL), or a terminal's signal (INT, QUIT, HUP,
 // TSTP) or TERM reaches the helper, or the helper fails, the agent's process
-// group gets SIGTERM, and SIGKILL after gracePeriod. The helper ends only
-// after its agent has, and as it did.
+// group and every process of the agent's that ends up the helper's child
+// (the helper is a subreaper: a process that left the agent's session, or
+// was forked twice, comes to it as its parent ends) get SIGTERM, and SIGKILL
+// from gracePeriod on, until none is left. An agent that completes is not
+// stopped: what it started runs on, and the helper does not wait for it. The
+// helper ends only after its agent has, and as it did.
 #pragma once
 
 #include "enrollhelper/refusal.h"

@@ -300,7 +300,7 @@ private Q_SLOTS:
             // with the values as sent: the trimming is the state's.
             QCOMPARE(call.process,
                      "umask=0022 fds=0,1,2 fsize=unlimited cwd=/ sigblk=0000000000000000 "
-                     "sigign=0000000000000000 session=own");
+                     "sigign=0000000000000000 session=own priorities=as-process-1");
             QCOMPARE(call.arguments,
                      (QByteArrayList{"--configure", "--token", values[0].toUtf8(), "--base-url",
                                      values[1].toUtf8(), "--upn-override", values[2].toUtf8()}));

@@ -1,6 +1,6 @@
 // What the root helper accepts and whom it trusts. The trusted owner is a
 // parameter, so the files a test makes stand for root's; rows that need
-// another user's files run as root.
+// another user's files, or an owner other than root, run as root.
 #include "enrollhelper/enrollcommand.h"
 
 #include <QDir>
@@ -30,6 +30,10 @@ std::string local(const QString &path)
 MaybeReason reasonOf(const EnrollCommand::Verdict &verdict)
 {
     const auto *refusal = std::get_if<Refusal>(&verdict);
+    return refusal ? MaybeReason(refusal->reason) : std::nullopt;
+}
+MaybeReason reasonOf(const std::optional<Refusal> &refusal)
+{
     return refusal ? MaybeReason(refusal->reason) : std::nullopt;
 }
 
@@ -94,7 +98,9 @@ private Q_SLOTS:
         // Steps: "+name" adds a file beside the agent (executable unless
         // marked "?"), the last agent so added being the one run; "<what>-<how>"
         // makes the agent, the configurator ("app"), their folder or the one
-        // above it another user's, gone, a .bak, a folder, a link, or of a mode.
+        // above it another user's, gone, a .bak, a folder, a link, named
+        // shorter than an agent, or of a mode; "owner" gives all four to
+        // another user, who is then the helper's owner.
         QTest::addColumn<QString>("setup");
         QTest::addColumn<MaybeReason>("reason"); // nothing: accepted
         const auto row = [](const char *name, const char *setup, MaybeReason reason) {
@@ -106,7 +112,10 @@ private Q_SLOTS:
         row("not a regular file", "agent-dir", Reason::NotExecutableFile);
         row("not executable", "agent-0644", Reason::NotExecutableFile);
         row("missing", "agent-gone", Reason::CannotExamine);
+        row("a name shorter than an agent's", "agent-short", Reason::NoConfiguratorBeside);
         row("owned by another user", "agent-other", Reason::WrongOwner);
+        row("installed by an owner other than root", "owner", {});
+        row("root's agent in that owner's install", "owner agent-root", Reason::WrongOwner);
         row("group-writable agent", "agent-0775", Reason::WritableByOthers);
         row("a second instance", "+OvataAgentConfigurator-2 +OvataDeviceAgent-2", {});
         row("an instance without its configurator", "+OvataDeviceAgent-2",
@@ -127,6 +136,7 @@ private Q_SLOTS:
         row("an other-writable folder", "folder-0757", Reason::FolderLetsOthersReplace);
         row("a group-writable folder above", "above-0775", Reason::FolderLetsOthersReplace);
         row("a sticky folder above, our entry", "above-1777", {});
+        row("a sticky folder above, that owner's entry", "owner above-1777", {});
         row("a sticky folder above, another user's entry", "above-1777 folder-other",
             Reason::FolderLetsOthersReplace);
     }
@@ -134,9 +144,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, setup);
         QFETCH(MaybeReason, reason);
-        if (setup.contains(u"other"_s) && getuid() != 0) {
+        if ((setup.contains(u"other"_s) || setup.contains(u"owner"_s)) && getuid() != 0) {
             QSKIP("giving files to another user needs root");
         }
+        uid_t owner = getuid();
         // top/above/folder holds the configurator and the agent.
         QTemporaryDir top;
         const QString above = top.filePath(u"shared"_s), folder = above + u"/install"_s;
@@ -155,8 +166,17 @@ private Q_SLOTS:
                 const QString name = step.mid(1).remove(u'?');
                 make(folder + u'/' + name, step.endsWith(u'?') ? 0644 : 0755);
                 agent = name.startsWith(u"OvataDeviceAgent"_s) ? folder + u'/' + name : agent;
-            } else if (how == u"other"_s) {
-                QCOMPARE(lchown(local(path).c_str(), anotherUser, anotherUser), 0);
+            } else if (how == u"other"_s || how == u"root"_s) {
+                const uid_t to = how == u"root"_s ? 0 : anotherUser;
+                QCOMPARE(lchown(local(path).c_str(), to, to), 0);
+            } else if (step == u"owner"_s) {
+                owner = anotherUser;
+                for (const QString &each : paths) {
+                    QCOMPARE(lchown(local(each).c_str(), owner, owner), 0);
+                }
+            } else if (how == u"short"_s) {
+                agent = folder + u"/Ovata"_s;
+                QVERIFY(QFile::rename(path, agent));
             } else if (how == u"gone"_s) {
                 QVERIFY(QFile::remove(path));
             } else if (how == u"bak"_s) {
@@ -174,7 +194,10 @@ private Q_SLOTS:
         }
         const QString line = u"'"_s + agent + u"'"_s + okTail;
         const std::string helperFolder = setup == u"relative"_s ? "install" : local(folder);
-        QCOMPARE(reasonOf(EnrollCommand::check(line.toStdString(), helperFolder, getuid())),
+        // The trust check on its own where the parser refuses the name first.
+        QCOMPARE(setup.contains(u"short"_s)
+                     ? reasonOf(EnrollCommand::untrustedAgent(local(agent), owner))
+                     : reasonOf(EnrollCommand::check(line.toStdString(), helperFolder, owner)),
                  reason);
     }
 };

@@ -25,6 +25,7 @@ cleanup() {
     local pid
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     umount /dev/log 2>/dev/null || true
+    rm -f "${lock:-}" # what a helper killed here would leave in the machine's /run
     $made_dev_log && rm -f /dev/log
     return 0
 }
@@ -197,7 +198,11 @@ check "a second instance configures its own agent" \
 # Root starts clean, whatever the caller's process: umask, working folder,
 # a file size limit of 0, a descriptor above a lowered descriptor limit,
 # ignored and blocked signals (an ignored SIGCHLD included, which would have
-# the kernel reap the agent unseen), a terminal's process group.
+# the kernel reap the agent unseen), a terminal's process group, priorities
+# that would starve it. The helper and the agent take process 1's
+# priorities, which differ from every caller's: a nice value the fork resets.
+renice -n -5 -p 1 >/dev/null
+chrt --other --reset-on-fork -p 0 1
 mkdir -m 777 "$work/userdir"
 printf '%s\n' '#!/usr/bin/python3' 'import os, signal, sys' \
     'signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGUSR1, signal.SIGALRM, signal.SIGTERM})' \
@@ -207,39 +212,69 @@ chmod 755 "$work/blocking"
 while IFS='|' read -r what setup; do
     rm -rf "$state/config"
     status=0
-    printf '%s' "$good_line" | as_user "$yes_uid" timeout 30 bash -c "$setup /usr/bin/pkexec --keep-cwd $helper" \
+    # A starved pkexec, idle beside busy processes, may take long to start.
+    printf '%s' "$good_line" | as_user "$yes_uid" timeout 120 bash -c "$setup /usr/bin/pkexec --keep-cwd $helper" \
         >/dev/null 2>"$work/clean.log" || status=$?
     record=$(ls "$state/calls" 2>/dev/null | tail -n 1)
     started=$(head -n 1 "$state/calls/$record" | cut -d' ' -f3-)
     [ "$status" -eq 0 ] && [ -f "$state/config" ] && ok=yes || ok="no, status $status: $(cat "$work/clean.log")"
     check "clean root, $what: the agent completes" "$ok" yes
     check "clean root, $what: the agent starts clean" "$started" \
-        "umask=0022 fds=0,1,2 fsize=unlimited cwd=/ sigblk=0000000000000000 sigign=0000000000000000 session=own"
+        "umask=0022 fds=0,1,2 fsize=unlimited cwd=/ sigblk=0000000000000000 sigign=0000000000000000 session=own priorities=as-process-1"
 done <<SETUPS
 umask 000|umask 000; exec
 --keep-cwd from a user's folder|cd $work/userdir; exec
 no file may grow|ulimit -S -f 0; exec
 fd 100 under a limit of 64|exec 100</dev/null; ulimit -S -n 64; exec
 ignored and blocked signals|trap '' TERM INT HUP QUIT PIPE; exec $work/blocking
+a starved caller|echo 1000 >/proc/self/oom_score_adj; exec taskset -c 0 ionice -c 3 nice -n 19 chrt --idle 0
 SETUPS
 
-# The caller is killed while the agent runs: the agent and the helper end.
+# One run of an agent at a time: a second enrollment while the first runs is
+# refused and starts nothing. The first completes, and what its agent left
+# running on purpose runs on; no lock is left.
+lock=/run/ovata-enroll-helper-$(stat -c %d-%i "$install/OvataDeviceAgent").lock
+printf '%s\n' 'configure fork-away 60000' 'configure wait-for go' >"$state/control"
+printf '%s' "$good_line" | as_user "$yes_uid" timeout 60 /usr/bin/pkexec "$helper" >/dev/null 2>&1 &
+first=$!
+held() { [ "$(cat "$state/held" 2>/dev/null | wc -l)" = 2 ]; }
+for _ in $(seq 300); do held && break; sleep 0.1; done
+calls_before=$(calls)
+status=0
+printf '%s' "$good_line" | as_user "$yes_uid" timeout 30 /usr/bin/pkexec "$helper" >/dev/null 2>"$work/refusal" || status=$?
+check "two at once: the second is refused ($(cat "$work/refusal"))" "$status $(calls)" "125 $calls_before"
+touch "$state/go"
+status=0
+wait_bounded "$first" 30 || status=$?
+mapfile -t left < <(for pid in $(cat "$state/held"); do [ -e "/proc/$pid" ] && echo "$pid"; done)
+check "two at once: the first completes; what its agent started runs on; no lock" \
+    "$status ${#left[@]} $([ -e "$lock" ] && echo locked)" "0 2 "
+kill "${left[@]}" 2>/dev/null || true
+rm -f "$state/held" "$state/go"
+
+
+# The caller is killed while the agent, ignoring SIGTERM, runs with a child
+# in a session of its own and one forked twice: all of them and the helper
+# end at the grace period's SIGKILL.
 rm -rf "$state/config"
-echo "configure sleep 60000" >"$state/control"
+printf '%s\n' 'configure ignore 15' 'configure fork-away 60000' 'configure sleep 60000' >"$state/control"
 (OVATA_TOKEN=t OVATA_URL=https://u OVATA_UPN= exec setpriv --reuid="$yes_uid" --regid="$yes_uid" --clear-groups \
     "$driver" "$install/OvataAgentConfigurator" >/dev/null 2>&1) &
 caller=$!
 pids+=("$caller")
 running_agent() { grep -l -a -- --configure "$state"/calls/* 2>/dev/null | tail -n 1 | xargs -r head -q -n 1 | cut -d' ' -f1; }
-calls_before=$(calls)
-for _ in $(seq 300); do [ "$(calls)" != "$calls_before" ] && break; sleep 0.1; done
-agent_pid=$(running_agent)
-helper_pid=$(cat /proc/"$caller"/task/*/children 2>/dev/null | tr -d ' ')
+for _ in $(seq 300); do held && break; sleep 0.1; done
+read -ra family <<<"$({ running_agent; cat "$state/held" /proc/"$caller"/task/*/children 2>/dev/null; } | tr '\n' ' ')"
 kill -KILL "$caller"
-gone() { [ ! -e "/proc/$1" ] || grep -q '^State:.*Z' "/proc/$1/status" 2>/dev/null; }
-for _ in $(seq 200); do gone "$agent_pid" && gone "$helper_pid" && break; sleep 0.1; done
-check "caller killed: the agent ($agent_pid) and the helper ($helper_pid) end" \
-    "$(gone "$agent_pid" && gone "$helper_pid" && echo ended)" ended
+started=$SECONDS
+gone() {
+    local pid
+    for pid in "$@"; do [ ! -e "/proc/$pid" ] || grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null || return 1; done
+}
+for _ in $(seq 200); do gone "${family[@]}" && break; sleep 0.1; done
+check "caller killed: the agent, its children and the helper (${family[*]}) end at the SIGKILL; no lock" \
+    "$(gone "${family[@]}" && echo ended) $((SECONDS - started >= 4)) $([ -e "$lock" ] && echo locked)" "ended 1 "
+kill -KILL "${family[@]}" 2>/dev/null || true
 check "caller killed: nothing was saved" "$([ -f "$state/config" ] && echo saved || echo none)" none
 rm -f "$state/control"
 

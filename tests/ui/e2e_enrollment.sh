@@ -43,6 +43,10 @@ fi
 cp "$agent" "$install/OvataDeviceAgent"
 state=$install/OvataDeviceAgent.state
 [ "${OVATA_E2E_PKEXEC:-}" = real ] || pass_through_pkexec "$work"
+# The probe answers once the test has seen the window checking, so that it
+# sees the form take its place and types into nothing else.
+mkdir -p "$state"
+echo "has-config wait-for shown" >"$state/control"
 
 start_xvfb "$work"
 if [ -n "${OVATA_E2E_CLOSE:-}" ]; then
@@ -82,11 +86,14 @@ title='Ovata Device Agent — Configuration'
 # A window manager's frame may match too; the first match is the window.
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1 || true)
 [ "$(xdotool getwindowname "$window")" = "$title" ] || { echo "wrong title" >&2; exit 1; }
-# The probe has answered once the agent it started has ended.
-probe=""
-[ -n "${OVATA_E2E_FOREIGN:-}" ] ||
-    for _ in $(seq 100); do probe=$(head -q -n 1 "$state"/calls/* 2>/dev/null | cut -d' ' -f1 || true); [ -n "$probe" ] && break; sleep 0.1; done
-for _ in $(seq 100); do [ -z "$probe" ] || [ ! -e "/proc/$probe" ] && break; sleep 0.1; done
+# The form is of another height than the checking indicator.
+height() { xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p'; }
+if [ -z "${OVATA_E2E_FOREIGN:-}" ]; then
+    checking=$(height)
+    touch "$state/shown"
+    for _ in $(seq 300); do [ "$(height)" != "$checking" ] && break; sleep 0.1; done
+    [ "$(height)" != "$checking" ] || { echo "the form never took the checking's place" >&2; exit 1; }
+fi
 if [ -n "${OVATA_E2E_UPGRADE:-}" ]; then
     cp "$install/OvataAgentConfigurator" "$install/.OvataAgentConfigurator.new"
     mv "$install/.OvataAgentConfigurator.new" "$install/OvataAgentConfigurator"
@@ -109,6 +116,7 @@ if [ -n "${OVATA_E2E_CLOSE:-}" ]; then
         [ -n "$agent_pid" ] && break
         sleep 0.1
     done
+    [ -n "$agent_pid" ] || { echo "closed twice: no agent started" >&2; cat "$work/app.log"; exit 1; }
     xdotool key alt+F4 alt+F4
     status=0
     wait_bounded "$app_pid" 10 || status=$?

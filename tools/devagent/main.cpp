@@ -7,7 +7,10 @@
 // and keeps its state in "<its own path>.state/": "config" (the saved values),
 // "calls/" (one record per call: "<pid> <euid> umask=<octal> fds=<a,b,…>
 // fsize=<soft limit> cwd=<folder> sigign=<hex> sigblk=<hex> session=<own|
-// inherited>\n", then each argument followed by a NUL byte) and an optional "control" file that
+// inherited> priorities=<as-process-1, when this process and its parent have
+// process 1's nice value, scheduling, I/O priority, CPU affinity and OOM
+// score adjustment, else the three>\n", then each argument followed by a NUL
+// byte) and an optional "control" file that
 // tells it how to behave, one directive a line, "<mode> <directive> [value]", mode being
 // has-config, configure or *:
 //
@@ -23,6 +26,10 @@
 //   signal N        die by signal N
 //   fork-hold MS    leave a child behind that holds both streams for MS; its
 //                   pid is added to "held", so a test can end it
+//   fork-away MS    leave two children behind for MS, on /dev/null: one in a
+//                   session of its own, one forked twice (its parent ends);
+//                   their pids are added to "held"
+//   ignore N        ignore signal N from then on
 //
 // Directives run in order, then the call does what the contract says. A file
 // rather than environment variables, because the privileged path clears the
@@ -45,8 +52,12 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/ioprio.h>
+#include <sched.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -57,6 +68,31 @@ std::string ownPath(const char *argv0)
         return argv0;
     }
     return OwnProcess::executablePath().value_or(std::string(argv0));
+}
+
+// What decides a process's share of the machine, as one word. An unset I/O
+// priority reads as "none" with a level that varies by kernel.
+std::string priorities(pid_t pid)
+{
+    errno = 0;
+    const int nice = getpriority(PRIO_PROCESS, static_cast<id_t>(pid));
+    sched_param priority{};
+    sched_getparam(pid, &priority);
+    const long io = syscall(SYS_ioprio_get, IOPRIO_WHO_PROCESS, pid);
+    cpu_set_t cpus;
+    CPU_ZERO(&cpus);
+    sched_getaffinity(pid, sizeof cpus, &cpus);
+    std::string cpuList;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        cpuList += CPU_ISSET(cpu, &cpus) ? std::to_string(cpu) + '.' : "";
+    }
+    std::string oom;
+    std::ifstream("/proc/" + std::to_string(pid) + "/oom_score_adj") >> oom;
+    return "nice:" + std::to_string(errno == 0 ? nice : 99) +
+           ",policy:" + std::to_string(sched_getscheduler(pid)) + ':' +
+           std::to_string(priority.sched_priority) +
+           ",io:" + (IOPRIO_PRIO_CLASS(io) == IOPRIO_CLASS_NONE ? "none" : std::to_string(io)) +
+           ",cpus:" + cpuList + ",oom:" + oom;
 }
 
 // What the process was started with, as the record's first line shows it.
@@ -98,10 +134,14 @@ std::string startedWith()
             }
         }
     }
+    const std::string own = priorities(getpid()), parent = priorities(getppid()),
+                      system = priorities(1);
     return std::string("umask=") + octal + " fds=" + fdList + " fsize=" +
            (fsize.rlim_cur == RLIM_INFINITY ? std::string("unlimited")
                                             : std::to_string(fsize.rlim_cur)) +
-           " cwd=" + cwd + signals + " session=" + (getsid(0) == getpid() ? "own" : "inherited");
+           " cwd=" + cwd + signals + " session=" + (getsid(0) == getpid() ? "own" : "inherited") +
+           " priorities=" +
+           (own == system && parent == system ? "as-process-1" : own + '/' + parent + '/' + system);
 }
 
 void writeAll(int fd, const std::string &data)
@@ -179,6 +219,37 @@ void flood(int fd, long long bytes)
     }
 }
 
+// Two children that outlive the call unless someone ends them: one leaves
+// the session, the other is handed on as its parent ends at once.
+void leaveBehind(const std::string &stateDir, long long ms)
+{
+    const auto linger = [ms] {
+        const int devNull = open("/dev/null", O_RDWR);
+        for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+            dup2(devNull, fd);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        _exit(0);
+    };
+    std::ofstream held(stateDir + "/held", std::ios::app);
+    if (const pid_t child = fork(); child == 0) {
+        setsid();
+        linger();
+    } else {
+        held << child << std::endl;
+    }
+    if (const pid_t middle = fork(); middle == 0) {
+        if (const pid_t child = fork(); child == 0) {
+            linger();
+        } else {
+            held << child << std::endl;
+            _exit(0);
+        }
+    } else {
+        waitpid(middle, nullptr, 0);
+    }
+}
+
 // Runs the control file's directives for this mode; returns an exit status
 // when one of them ends the call.
 int runDirectives(const std::string &stateDir, const std::string &mode)
@@ -214,6 +285,10 @@ int runDirectives(const std::string &stateDir, const std::string &mode)
         } else if (directive == "signal") {
             std::signal(std::atoi(value.c_str()), SIG_DFL);
             std::raise(std::atoi(value.c_str()));
+        } else if (directive == "ignore") {
+            std::signal(std::atoi(value.c_str()), SIG_IGN);
+        } else if (directive == "fork-away") {
+            leaveBehind(stateDir, std::atoll(value.c_str()));
         } else if (directive == "fork-hold") {
             if (const pid_t child = fork(); child == 0) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(std::atoll(value.c_str())));
