@@ -91,6 +91,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

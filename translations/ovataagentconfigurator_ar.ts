@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>لم يُعثر على الملف التنفيذي للوكيل في ‎%1. أعِد تثبيت الحزمة ثم حاول مجددًا.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>يجري حاليًا تسجيل آخر لهذا الحاسوب. انتظر حتى ينتهي، ثم حاول مجددًا.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

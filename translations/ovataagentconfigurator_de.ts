@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>Das Agentenprogramm wurde unter %1 nicht gefunden. Installieren Sie das Paket neu und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>Eine andere Registrierung dieses Computers läuft bereits. Warten Sie, bis sie beendet ist, und versuchen Sie es dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

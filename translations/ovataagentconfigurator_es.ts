@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>No se ha encontrado el ejecutable del agente en %1. Reinstale el paquete y vuelva a intentarlo.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>Hay otra inscripción de este equipo en curso. Espere a que termine y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

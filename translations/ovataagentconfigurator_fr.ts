@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>L’exécutable de l’agent est introuvable à l’emplacement %1. Réinstallez le paquet et réessayez.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>Une autre inscription de cet ordinateur est en cours. Attendez qu’elle soit terminée, puis réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

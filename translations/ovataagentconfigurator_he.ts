@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>קובץ ההפעלה של הסוכן לא נמצא בנתיב ‎%1. נא להתקין מחדש את החבילה ולנסות שוב.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>רישום אחר של המחשב הזה מתבצע כעת. נא להמתין עד לסיומו ולנסות שוב.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

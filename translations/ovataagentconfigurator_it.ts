@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>Eseguibile dell&apos;agente non trovato in %1. Reinstallare il pacchetto e riprovare.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>È in corso un&apos;altra registrazione di questo computer. Attendere che sia terminata, quindi riprovare.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

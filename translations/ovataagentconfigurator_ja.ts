@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>エージェントのバイナリが %1 に見つかりません。パッケージを再インストールしてから、再試行してください。</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>このコンピューターの別の登録が実行中です。その登録が終了するまで待ってから、再試行してください。</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>%1 위치에서 에이전트 바이너리를 찾을 수 없습니다. 패키지를 재설치한 후 다시 시도하십시오.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>이 컴퓨터의 다른 등록이 진행 중입니다. 해당 등록이 끝날 때까지 기다린 후 다시 시도하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

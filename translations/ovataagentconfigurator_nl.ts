@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>Het agentprogramma is niet gevonden op %1. Herinstalleer het pakket en probeer het opnieuw.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>Er is een andere inschrijving van deze computer bezig. Wacht tot die is afgerond en probeer het daarna opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>Nie odnaleziono pliku wykonywalnego agenta w %1. Należy przeinstalować pakiet i spróbować ponownie.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>Trwa inna rejestracja tego komputera. Należy poczekać na jej zakończenie, a następnie spróbować ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>O executável do agente não foi encontrado em %1. Reinstale o pacote e tente novamente.</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>Outro registro deste computador está em andamento. Aguarde até que ele termine e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

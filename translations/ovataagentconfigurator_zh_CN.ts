@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>在 %1 处未找到代理程序的可执行文件。请重新安装软件包，然后重试。</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>此计算机的另一项注册正在进行中。请等待其结束，然后重试。</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

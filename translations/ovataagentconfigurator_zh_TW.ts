@@ -92,6 +92,10 @@
         <source>Agent binary not found at %1. Re-install the package and try again.</source>
         <translation>在 %1 找不到代理程式的執行檔。請重新安裝套件，然後重試。</translation>
     </message>
+    <message>
+        <source>Another enrollment of this computer is under way. Wait until it has ended, then try again.</source>
+        <translation>這台電腦的另一項註冊正在進行中。請等待其結束，然後重試。</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

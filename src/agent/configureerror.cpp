@@ -70,6 +70,9 @@ QString unavailable(const HostOutcome::PromptUnavailable &why)
                    "The enrollment helper refused to run the agent: %1. Reinstall the package so "
                    "that the application, its helper and the agent match, and try again.")
             .arg(why.detail);
+    case Why::HelperBusy:
+        return ConfigureError::tr("Another enrollment of this computer is under way. Wait until "
+                                  "it has ended, then try again.");
     }
     return {};
 }

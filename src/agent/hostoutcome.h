@@ -60,6 +60,7 @@ struct PromptUnavailable
         PkexecMissing, // detail: the system's reason
         HelperMissing, // detail: the helper's path
         HelperRefused, // detail: the helper's reason
+        HelperBusy,    // another run with the same agent is under way
     };
     Why why;
     QString detail; // shown verbatim; may be empty

@@ -48,8 +48,11 @@ HostOutcome::Outcome PkexecHost::outcomeFor(HostOutcome::Termination termination
     const QLatin1String refusal = AgentContract::latin1(AgentContract::refusalPrefix);
     if (exited(AgentContract::refusedStatus) && errorOutput.startsWith(refusal) &&
         !errorOutput.contains(u'\n')) {
-        return PromptUnavailable{PromptUnavailable::Why::HelperRefused,
-                                 errorOutput.mid(refusal.size())};
+        const QString reason = errorOutput.mid(refusal.size());
+        if (reason == AgentContract::latin1(AgentContract::busyReason)) {
+            return PromptUnavailable{PromptUnavailable::Why::HelperBusy, {}};
+        }
+        return PromptUnavailable{PromptUnavailable::Why::HelperRefused, reason};
     }
     return HostOutcome::CommandFailed{termination, errorOutput};
 }

@@ -43,5 +43,9 @@ inline constexpr std::string_view helperName = "ovata-enroll-helper";
 // The helper's exit status and the start of its one line when it refuses.
 inline constexpr int refusedStatus = 125;
 inline constexpr std::string_view refusalPrefix = "ovata-enroll-helper: refused: ";
+// The reason it gives when another run with the same agent holds the lock,
+// which the application words apart: reinstalling helps nothing there.
+inline constexpr std::string_view busyReason =
+    "another enrollment with this agent is under way; try again once it has ended";
 
 } // namespace AgentContract

@@ -21,7 +21,7 @@ std::string describe(const Refusal &refusal)
     case Refusal::Reason::CallerGone:
         return "the program that asked for the enrollment has ended";
     case Refusal::Reason::AgentBusy:
-        return "another enrollment with " + what + " is under way; try again once it has ended";
+        return std::string(AgentContract::busyReason);
     case Refusal::Reason::CannotPrepare:
         return "cannot prepare the agent's process: " + detail;
     case Refusal::Reason::CannotStart:

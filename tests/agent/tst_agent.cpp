@@ -151,6 +151,11 @@ private Q_SLOTS:
             u"ovata-enroll-helper: refused: /o/OvataDeviceAgent is a link"_s,
             {u"The enrollment helper refused to run the agent: /o/OvataDeviceAgent is a link. Reinstall"_s,
              u"try again."_s});
+        row("helper busy", {false, 125},
+            u"ovata-enroll-helper: refused: another enrollment with this agent is under way; "
+            "try again once it has ended"_s,
+            {u"Another enrollment of this computer is under way. Wait until it has ended, then "
+             "try again."_s});
         row("agent fails", {false, 3}, u"bad token"_s, {failed + u"bad token"_s});
         row("agent's (-128) is no cancel", {false, 1}, u"User canceled. (-128)"_s,
             {failed + u"User canceled. (-128)"_s});

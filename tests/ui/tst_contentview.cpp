@@ -678,7 +678,7 @@ private Q_SLOTS:
         using Value = ConfigureError::ValueUnsendable;
         QList<ConfigureError::Reason> reasons{CommandFailed{{true, 9}, {}}, PromptDismissed{},
                                               NotAuthorized{}, ConfigureError::FolderUnnamed{}};
-        for (int why = 0; why <= int(PromptUnavailable::Why::HelperRefused); ++why) {
+        for (int why = 0; why <= int(PromptUnavailable::Why::HelperBusy); ++why) {
             reasons.append(PromptUnavailable{PromptUnavailable::Why(why), {}});
         }
         for (const auto field :
