@@ -75,7 +75,7 @@ heard() { tail -n +"$mark" "$said" 2>/dev/null | grep -a "SPEECH OUTPUT: '" | gr
 mark=1
 wait_for "Orca speaks" heard ""
 
-/usr/bin/python3 "$here/desktop_listen.py" OvataAgentConfigurator "$work/look" 8 Zq7X Xw3K 3KpL \
+/usr/bin/python3 "$here/desktop_listen.py" OvataAgentConfigurator "$work/look" Zq7X Xw3K 3KpL \
     >"$work/listen.log" 2>&1 &
 listener=$!
 pids+=("$listener")
@@ -136,7 +136,6 @@ xdotool type --delay 40 Zq7X
 xdotool key alt+e
 xdotool type --delay 40 w3Kp
 wait_for "Orca says ● for a character" heard "●"
-look token
 xdotool key Tab ctrl+a
 xdotool type --delay 20 https://abc.example
 setxkbmap de
