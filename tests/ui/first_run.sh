@@ -19,11 +19,8 @@ export BUILD_DIR=$build
 demo=$build/demo
 state=$demo/OvataDeviceAgent.state
 run_pid=
-stop_run() {
-    # ./run stops what it started once its window has gone.
-    [ -n "$run_pid" ] && kill "$run_pid" 2>/dev/null
-    return 0
-}
+# ./run stops what it started once its window has gone.
+stop_run() { [ -z "$run_pid" ] || kill "$run_pid" 2>/dev/null || true; }
 trap stop_run EXIT
 trap 'echo "FAIL: line $LINENO" >&2' ERR
 poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; } # <tries> <command…>
@@ -39,9 +36,8 @@ poll 600 pgrep -x OvataAgentConfi >/dev/null || true
 xvfb=$(pgrep -P "$run_pid" -x Xvfb)
 mapfile -d "" -t xvfb_args <"/proc/$xvfb/cmdline"
 export DISPLAY=${xvfb_args[1]}
-for ((i = 0; i < ${#xvfb_args[@]}; ++i)); do
-    [ "${xvfb_args[i]}" = -auth ] && export XAUTHORITY=${xvfb_args[i + 1]}
-done
+XAUTHORITY=$(printf '%s\n' "${xvfb_args[@]}" | sed -n '/^-auth$/{n;p}')
+export XAUTHORITY
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Ovata Device Agent' | head -n 1)
 # The form, taller than the checking indicator, is there once the probe has answered.
 tall() { [ "$(xwininfo -id "$window" | sed -n 's/^ *Height: //p')" -gt 200 ]; }

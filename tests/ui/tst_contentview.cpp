@@ -217,7 +217,6 @@ private Q_SLOTS:
         QTest::newRow("Quit focused") << false << failure << failed << u"Quit"_s << 1 << 0 << enter;
         QTest::newRow("Quit focused, macOS")
             << true << failure << failed << u"Quit"_s << 0 << 0 << enter;
-        QTest::newRow("Escape, form") << false << form << asked << none << 1 << 0 << escape;
         QTest::newRow("Escape, enrolled") << false << enrolled << again << none << 1 << 0 << escape;
         QTest::newRow("Escape, success")
             << false << success << QStringList{u"Done"_s} << none << 1 << 0 << escape;
