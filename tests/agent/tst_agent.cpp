@@ -151,7 +151,6 @@ private Q_SLOTS:
             u"ovata-enroll-helper: refused: /o/OvataDeviceAgent is a link"_s,
             {u"The enrollment helper refused to run the agent: /o/OvataDeviceAgent is a link. Reinstall"_s,
              u"try again."_s});
-        row("agent fails", {false, 3}, u"bad token"_s, {failed + u"bad token"_s});
         row("agent's (-128) is no cancel", {false, 1}, u"User canceled. (-128)"_s,
             {failed + u"User canceled. (-128)"_s});
         row("agent fails silently", {false, 9}, {}, {failed + u"(no error output)"_s});
@@ -163,8 +162,6 @@ private Q_SLOTS:
             {failed + u"ovata-enroll-helper: refused: x\ny"_s});
         row("signal 126 is no dismissal", {true, 126}, as + u"Request dismissed"_s,
             {failed + as + u"Request dismissed"_s + stopped + u"126."_s});
-        row("killed by a signal", {true, 9}, {},
-            {failed + u"(no error output)"_s + stopped + u"9."_s});
     }
     void linuxTexts()
     {

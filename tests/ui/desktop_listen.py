@@ -190,5 +190,5 @@ if "abc.example" not in url:
 for failure in failures:
     print("FAIL: " + failure)
 if not failures:
-    print("PASS: no AT-SPI event or answer held the token; busy, focus and panels as a screen reader needs")
+    print("PASS: no AT-SPI event held the token; busy, focus and panels as a screen reader needs")
 sys.exit(1 if failures else 0)
