@@ -248,9 +248,7 @@ EOF
 # Each language at 24 pt, set through the platform's theme: the window
 # gets the size it asks for, which the window's own test shows holds every
 # text whole (German needs it wider), and lies on the screen.
-mkdir -p "$HOME/.config/qt6ct"
 printf '[Appearance]\nstyle=Fusion\n[Fonts]\ngeneral="DejaVu Sans,24,-1,5,50,0,0,0,0,0"\n' >"$HOME/.config/qt6ct/qt6ct.conf"
-rm -f "$state/control" "$state/config"
 size() { xwininfo "$@" | awk '/Absolute upper-left/ {p = p $4 " "} /Width|Height/ {s = s $2 " "} END {print p s}'; }
 read -r _ _ screen_width screen_height < <(size -root)
 for language in en "${@:5}"; do
