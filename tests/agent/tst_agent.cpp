@@ -156,7 +156,6 @@ private Q_SLOTS:
             "try again once it has ended"_s,
             {u"Another enrollment of this computer is under way. Wait until it has ended, then "
              "try again."_s});
-        row("agent fails", {false, 3}, u"bad token"_s, {failed + u"bad token"_s});
         row("agent's (-128) is no cancel", {false, 1}, u"User canceled. (-128)"_s,
             {failed + u"User canceled. (-128)"_s});
         row("agent fails silently", {false, 9}, {}, {failed + u"(no error output)"_s});
@@ -168,8 +167,6 @@ private Q_SLOTS:
             {failed + u"ovata-enroll-helper: refused: x\ny"_s});
         row("signal 126 is no dismissal", {true, 126}, as + u"Request dismissed"_s,
             {failed + as + u"Request dismissed"_s + stopped + u"126."_s});
-        row("killed by a signal", {true, 9}, {},
-            {failed + u"(no error output)"_s + stopped + u"9."_s});
     }
     void linuxTexts()
     {

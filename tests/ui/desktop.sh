@@ -31,15 +31,10 @@ pass_through_pkexec "$work"
 
 # What each part of the desktop said, for a failure's report.
 report() {
-    local log
-    for log in openbox.log orca.out app.log listen.log; do
-        echo "--- $log"
-        tail -n 8 "$work/$log" 2>/dev/null | cut -c1-200
-    done
+    (cd "$work" && tail -n 8 openbox.log orca.out app.log listen.log 2>/dev/null | cut -c1-200)
     echo "--- spoken ($(wc -l <"$said") lines, from line $mark)"
     grep -a -E "^[0-9:.]+ - |SPEECH OUTPUT" "$said" 2>/dev/null | tail -n 15 | cut -c1-160
     grep -a -E "TIMEOUT|Traceback|Cleaning up" "$said" 2>/dev/null | cut -c1-160
-    echo "--- running"
     ps -eo pid,stat,args | cut -c1-120
 }
 # Polls for an event, at most 60 s (Orca under load can lag that long). What
@@ -80,7 +75,7 @@ heard() { tail -n +"$mark" "$said" 2>/dev/null | grep -a "SPEECH OUTPUT: '" | gr
 mark=1
 wait_for "Orca speaks" heard ""
 
-/usr/bin/python3 "$here/desktop_listen.py" OvataAgentConfigurator "$work/look" 8 Zq7X Xw3K 3KpL \
+/usr/bin/python3 "$here/desktop_listen.py" OvataAgentConfigurator "$work/look" Zq7X Xw3K 3KpL \
     >"$work/listen.log" 2>&1 &
 listener=$!
 pids+=("$listener")
@@ -123,6 +118,9 @@ ended() {
 }
 last_call() { tail -n +2 "$state/calls/$(ls "$state/calls" | tail -n 1)" | tr '\0' ' '; }
 alive() { kill -0 "$1" 2>/dev/null && echo running || echo ended; }
+ends() { ended "$1"; check "$2" "$ended" 0; } # <seconds> <what>
+# Closed while saving, the window stays and Orca says why.
+close_saving() { mark=$(($(wc -l <"$said") + 1)); xdotool key alt+F4; wait_for "Orca speaks the note$1" heard "The enrollment is still running."; }
 
 start "Enrollment token"
 class=$(xprop -id "$window" WM_CLASS | sed 's/.* = //')
@@ -138,7 +136,6 @@ xdotool type --delay 40 Zq7X
 xdotool key alt+e
 xdotool type --delay 40 w3Kp
 wait_for "Orca says ● for a character" heard "●"
-look token
 xdotool key Tab ctrl+a
 xdotool type --delay 20 https://abc.example
 setxkbmap de
@@ -150,10 +147,7 @@ look saving
 check "the access keys save what was typed" "$(last_call)" \
     "--configure --token Zq7Xw3Kp --base-url https://abc.example --upn-override a@b "
 
-# Closed while saving: the window stays and Orca says why.
-mark=$(($(wc -l <"$said") + 1))
-xdotool key alt+F4
-wait_for "Orca speaks the note" heard "The enrollment is still running."
+close_saving ""
 release
 wait_for "the failure is spoken" heard "Configuration failed"
 look failure
@@ -176,28 +170,22 @@ check "a held Return presses one button once" "$(configure_calls)" 1
 xdotool key Return
 wait_for "the second run starts" calls_at_least 2
 agent_pid=$(grep -l -a -- --configure "$state"/calls/* | xargs head -q -n 1 | cut -d' ' -f1 | tail -n 1)
-mark=$(($(wc -l <"$said") + 1))
-xdotool key alt+F4
-wait_for "Orca speaks the note again" heard "The enrollment is still running."
+close_saving " again"
 check "after a failed run, one close keeps the window again" "$(alive "$app_pid")" running
 xdotool key alt+F4
-ended 3
-check "closed twice while saving, the program ends at once" "$ended" 0
+ends 3 "closed twice while saving, the program ends at once"
 wait_for "the agent's run ends with the program" eval "[ \"\$(alive $agent_pid)\" = ended ]"
 check "closed twice while saving, nothing was saved" "$([ -f "$state/config" ] && echo saved || echo none)" none
 
 # Closed while saving a run that succeeds: the window closes itself.
-rm -f "$state/control"
 control 'configure wait-for go\n'
 start "Enrollment token"
 xdotool type --delay 20 close-token
 xdotool key Return
 wait_for "the run starts" calls_at_least 3
-xdotool key alt+F4
-wait_for "Orca speaks the note" heard "The enrollment is still running."
+close_saving " once more"
 release
-ended 10
-check "closed while saving, the program ends once saved" "$ended" 0
+ends 10 "closed while saving, the program ends once saved"
 check "closed while saving, the configuration was saved" "$([ -f "$state/config" ] && echo saved)" saved
 
 # Enrolled: checking, then the panel, named without "dialog"; Shift+Tab to
@@ -210,8 +198,7 @@ wait_for "the enrolled panel is spoken" heard "This computer is already enrolled
 check "the panel is not called a dialog" "$(tail -n +"$mark" "$said" | grep -a -c "SPEECH OUTPUT: .*dialog")" 0
 look enrolled
 xdotool key shift+Tab Return
-ended 10
-check "Return on a focused Quit quits" "$ended" 0
+ends 10 "Return on a focused Quit quits"
 check "Quit configures nothing" "$(configure_calls)" 3
 
 # Destroyed by another client while checking: the program ends, the probe too.
@@ -247,8 +234,7 @@ while read -r name settings <&3; do
     xdotool key Tab Tab Tab
     look "shot:$name:field"
     xdotool key Escape
-    ended 10
-    check "under $name, Escape on the form quits" "$ended" 0
+    ends 10 "under $name, Escape on the form quits"
 done 3<<EOF
 fusion
 qt6ct QT_QPA_PLATFORMTHEME=qt6ct
@@ -262,9 +248,7 @@ EOF
 # Each language at 24 pt, set through the platform's theme: the window
 # gets the size it asks for, which the window's own test shows holds every
 # text whole (German needs it wider), and lies on the screen.
-mkdir -p "$HOME/.config/qt6ct"
 printf '[Appearance]\nstyle=Fusion\n[Fonts]\ngeneral="DejaVu Sans,24,-1,5,50,0,0,0,0,0"\n' >"$HOME/.config/qt6ct/qt6ct.conf"
-rm -f "$state/control" "$state/config"
 size() { xwininfo "$@" | awk '/Absolute upper-left/ {p = p $4 " "} /Width|Height/ {s = s $2 " "} END {print p s}'; }
 read -r _ _ screen_width screen_height < <(size -root)
 for language in en "${@:5}"; do

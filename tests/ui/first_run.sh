@@ -19,13 +19,11 @@ export BUILD_DIR=$build
 demo=$build/demo
 state=$demo/OvataDeviceAgent.state
 run_pid=
-stop_run() {
-    # ./run stops what it started once its window has gone.
-    [ -n "$run_pid" ] && kill "$run_pid" 2>/dev/null
-    return 0
-}
+# ./run stops what it started once its window has gone.
+stop_run() { [ -z "$run_pid" ] || kill "$run_pid" 2>/dev/null || true; }
 trap stop_run EXIT
 trap 'echo "FAIL: line $LINENO" >&2' ERR
+poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; } # <tries> <command…>
 
 hint=$(env -u DISPLAY -u WAYLAND_DISPLAY "$source_dir/run" 2>&1 >/dev/null | sed -n 's/^    //p') || true
 case $hint in "xvfb-run -a /"*"/run") ;; *) echo "FAIL: the hint: '$hint'" >&2; exit 1 ;; esac
@@ -34,23 +32,19 @@ echo "the hint: $hint"
 read -ra command <<<"$hint"
 env -u DISPLAY -u WAYLAND_DISPLAY "${command[@]}" >"$scratch/run.log" 2>&1 &
 run_pid=$!
-for _ in $(seq 600); do pgrep -x OvataAgentConfi >/dev/null && break; sleep 0.1; done
+poll 600 pgrep -x OvataAgentConfi >/dev/null || true
 xvfb=$(pgrep -P "$run_pid" -x Xvfb)
 mapfile -d "" -t xvfb_args <"/proc/$xvfb/cmdline"
 export DISPLAY=${xvfb_args[1]}
-for ((i = 0; i < ${#xvfb_args[@]}; ++i)); do
-    [ "${xvfb_args[i]}" = -auth ] && export XAUTHORITY=${xvfb_args[i + 1]}
-done
+XAUTHORITY=$(printf '%s\n' "${xvfb_args[@]}" | sed -n '/^-auth$/{n;p}')
+export XAUTHORITY
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Ovata Device Agent' | head -n 1)
 # The form, taller than the checking indicator, is there once the probe has answered.
-for _ in $(seq 200); do
-    [ "$(xwininfo -id "$window" | sed -n 's/^ *Height: //p')" -gt 200 ] && break
-    sleep 0.1
-done
+tall() { [ "$(xwininfo -id "$window" | sed -n 's/^ *Height: //p')" -gt 200 ]; }
+poll 200 tall || true
 xdotool windowfocus --sync "$window" type --delay 15 first-run-token
 xdotool key Return
-for _ in $(seq 200); do [ -f "$state/config" ] && break; sleep 0.1; done
-[ -f "$state/config" ] || { echo "FAIL: saving did not work" >&2; cat "$scratch/run.log" >&2; exit 1; }
+poll 200 test -f "$state/config" || { echo "FAIL: saving did not work" >&2; cat "$scratch/run.log" >&2; exit 1; }
 last=$(ls "$state/calls" | tail -n 1)
 [ "$(head -n 1 "$state/calls/$last" | cut -d' ' -f2)" = 0 ] || { echo "FAIL: not as root" >&2; exit 1; }
 # Return does nothing until the success panel is shown, then Done ends the
