@@ -11,6 +11,8 @@
 
 #include <QRegularExpression>
 
+#include <thread>
+
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 using HostOutcome::Termination;
@@ -209,11 +211,19 @@ private Q_SLOTS:
         QVERIFY(control != "-x" ||
                 QFile::setPermissions(sandbox.agentPath(), QFile::ReadOwner | QFile::WriteOwner));
         AgentPlatform platform = sandbox.platform();
-        // Cancelled, the probe stops at once; a probe that waited out its
-        // timeout would outlast the test's.
+        // Cancelled once the agent has recorded its call, the probe stops at
+        // once; a probe that waited out its timeout would outlast the test's.
         const bool cancel = QByteArray(QTest::currentDataTag()) == "cancelled";
         platform.probeTimeout = cancel ? std::chrono::hours(1) : 2s * boundScale;
-        const std::atomic_bool cancelled = cancel;
+        std::atomic_bool cancelled = false;
+        const std::jthread canceller([&] {
+            const auto until = std::chrono::steady_clock::now() + 30s * boundScale;
+            while (cancel && sandbox.calls().value(0).arguments.isEmpty() &&
+                   std::chrono::steady_clock::now() < until) {
+                std::this_thread::sleep_for(10ms);
+            }
+            cancelled = cancel;
+        });
         const long before = peakRssKiB();
 
         QCOMPARE(agentHasConfig(platform, &cancelled), configured);
