@@ -9,13 +9,13 @@
 #include "ui/statuspanel.h"
 #include "ui/straykeys.h"
 #include "ui/textstyles.h"
+#include "ui/wrappinglabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -74,10 +74,9 @@ ContentView::ContentView(std::shared_ptr<ConfigState> state, QuitAction quit,
     m_column->setSpacing(spacing);
 
     // The heading is the window's title too.
-    auto *heading = new QLabel(tr("Ovata Device Agent — Configuration"), this);
+    // Wrapped: large fonts must not cut it.
+    auto *heading = new WrappingLabel(tr("Ovata Device Agent — Configuration"), this);
     setWindowTitle(heading->text());
-    heading->setTextFormat(Qt::PlainText);
-    heading->setWordWrap(true); // large fonts must not cut it
     TextStyles::applyTitle2(heading);
     m_column->addWidget(heading);
 

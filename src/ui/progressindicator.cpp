@@ -1,8 +1,8 @@
 #include "ui/progressindicator.h"
 
 #include "ui/textstyles.h"
+#include "ui/wrappinglabel.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -20,16 +20,12 @@ ProgressIndicator::ProgressIndicator(const QString &label, QWidget *parent)
     layout->addWidget(bar);
     m_bar = bar;
 
-    auto *text = new QLabel(label, this);
-    text->setTextFormat(Qt::PlainText);
+    auto *text = new WrappingLabel(label, this);
     text->setAlignment(Qt::AlignCenter);
-    text->setWordWrap(true);
     layout->addWidget(text);
 
-    m_note = new QLabel(this);
-    m_note->setTextFormat(Qt::PlainText);
+    m_note = new WrappingLabel({}, this);
     m_note->setAlignment(Qt::AlignCenter);
-    m_note->setWordWrap(true);
     TextStyles::applySecondary(m_note);
     m_note->hide();
     layout->addWidget(m_note);

@@ -3,8 +3,8 @@
 #include "ui/buttonrow.h"
 #include "ui/messageview.h"
 #include "ui/textstyles.h"
+#include "ui/wrappinglabel.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,9 +15,7 @@ QWidget *makeDetail(const QString &text, StatusPanel::Detail kind, QWidget *pare
     if (kind == StatusPanel::Detail::RunTimeMessage) {
         return new MessageView(text, parent);
     }
-    auto *label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    auto *label = new WrappingLabel(text, parent);
     TextStyles::applySecondary(label);
     return label;
 }
@@ -27,7 +25,7 @@ QWidget *makeDetail(const QString &text, StatusPanel::Detail kind, QWidget *pare
 StatusPanel::StatusPanel(const QString &headline, const QString &detail, Detail kind,
                          QWidget *parent)
     : QWidget(parent)
-    , m_headline(new QLabel(headline, this))
+    , m_headline(new WrappingLabel(headline, this))
     , m_alert(kind == Detail::RunTimeMessage)
 {
     setAccessibleName(headline);
@@ -36,8 +34,6 @@ StatusPanel::StatusPanel(const QString &headline, const QString &detail, Detail 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
 
-    m_headline->setTextFormat(Qt::PlainText);
-    m_headline->setWordWrap(true);
     TextStyles::applyHeadline(m_headline);
     layout->addWidget(m_headline);
 

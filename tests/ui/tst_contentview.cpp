@@ -157,6 +157,37 @@ QStringList marksOf(const QString &text)
 
 const QString title = u"Ovata Device Agent — Configuration"_s;
 
+// The first width, from its longest word's to the one it has, at which a
+// wrapped right-to-left label draws past its left edge, where its lines end:
+// seen in a margin added there, since what a widget draws outside itself is
+// lost. 0 for none.
+int cutAtLineEnd(QLabel *label)
+{
+    const QRect kept = label->geometry();
+    const auto restore = qScopeGuard([&] {
+        label->setContentsMargins({});
+        label->setGeometry(kept);
+    });
+    int longest = 0;
+    for (const QString &word : label->text().split(u' ')) {
+        longest = std::max(longest, label->fontMetrics().horizontalAdvance(word));
+    }
+    const int added = 16; // beyond a glyph's overhang, within a space
+    label->setContentsMargins(added, 0, 0, 0);
+    for (int width = longest + 1; width <= kept.width(); width += 2) {
+        label->resize(added + width, label->heightForWidth(added + width));
+        const QImage image = label->grab().toImage();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < added / 2; ++x) {
+                if (image.pixel(x, y) != image.pixel(0, 0)) {
+                    return width;
+                }
+            }
+        }
+    }
+    return 0;
+}
+
 // Answers nothing, notes every lookup of ours.
 struct RecordingTranslator final : QTranslator
 {
@@ -589,6 +620,10 @@ private Q_SLOTS:
                          qPrintable(text));
                 QVERIFY2(!button || button->width() >= button->sizeHint().width(),
                          qPrintable(text));
+                if (label && label->wordWrap() && label->isVisible() &&
+                    direction == Qt::RightToLeft) {
+                    QCOMPARE(cutAtLineEnd(label), 0);
+                }
                 QVERIFY2(language != pseudo || !plain.contains(english), qPrintable(text));
                 QVERIFY2(!label || text.isEmpty() ||
                              text.isRightToLeft() == (direction == Qt::RightToLeft),
