@@ -108,6 +108,7 @@ xdotool type --delay 15 " https://e2e.ovata.example "
 xdotool key Tab
 xdotool type --delay 15 " user@corp.example"
 [ -z "${OVATA_E2E_CLOSE:-}" ] || { mkdir -p "$state" && echo "configure sleep 60000" >"$state/control"; }
+typed=$(height)
 xdotool key Return
 
 if [ -n "${OVATA_E2E_CLOSE:-}" ]; then
@@ -129,8 +130,9 @@ if [ -n "${OVATA_E2E_CLOSE:-}" ]; then
 fi
 
 if [ -n "${OVATA_E2E_FOREIGN:-}" ]; then
-    sleep 2
-    kill -0 "$app_pid" || { echo "the program died" >&2; exit 1; }
+    # Refused before the prompt: the failure panel takes the form's place.
+    for _ in $(seq 300); do [ "$(height)" != "$typed" ] && break; sleep 0.1; done
+    [ "$(height)" != "$typed" ] && kill -0 "$app_pid" || { echo "no refusal shown" >&2; exit 1; }
     ran=$(ls "$decoy/OvataDeviceAgent.state/calls" "$state/calls" 2>/dev/null || true)
     [ -z "$ran" ] || { echo "an agent ran: $ran" >&2; exit 1; }
     echo "PASS: from a folder not named in UTF-8 no agent ran, the decoy included"
