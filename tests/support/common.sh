@@ -98,6 +98,9 @@ check_runs() { # <what> <command...>
     said=$("$@" 2>&1) && check "$what" yes yes || check "$what: $said" no yes
 }
 
+# Runs a command every tenth of a second until it succeeds, at most $1 times.
+poll() { local _; for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; } # <tries> <command…>
+
 # Starts a virtual X server on a free display, exports DISPLAY, and adds its
 # pid to the caller's $pids. $1: a folder for its files.
 start_xvfb() {
@@ -111,8 +114,7 @@ start_xvfb() {
     # property and any client connecting meanwhile.
     Xvfb ":$display" -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
     pids+=($!)
-    local _
-    for _ in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
+    poll 100 test -s "$1/display" || true
     export DISPLAY=:$(cat "$1/display")
 }
 

@@ -39,11 +39,6 @@ report() {
 }
 # Polls for an event, at most 60 s (Orca under load can lag that long). What
 # follows a miss would only fail with it, so a miss ends the test.
-poll() { # <tenths of a second> <command…>
-    local _
-    for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done
-    return 1
-}
 wait_for() { # <what> <command…>
     poll 600 "${@:2}" && return 0
     local what=$1
@@ -111,12 +106,8 @@ start() { # <first words> [environment…]
     # Qt tells assistive technology that a window is active only once its
     # bridge is up; under load the window can be active first, and Orca,
     # told nothing, stays silent until it is activated again. So, as a user
-    # would, switch away and back while its first words are late.
-    local _
-    for _ in 1 2 3; do
-        poll 150 heard "$1" && return 0
-        xdotool windowminimize --sync "$window" windowactivate --sync "$window" || true
-    done
+    # would, switch away and back if its first words are late.
+    poll 150 heard "$1" || xdotool windowminimize --sync "$window" windowactivate --sync "$window" || true
     wait_for "Orca says '$1'" heard "$1"
 }
 managed() {

@@ -54,7 +54,7 @@ if [ -n "${OVATA_E2E_CLOSE:-}" ]; then
     openbox >"$work/openbox.log" 2>&1 &
     pids+=($!)
     # Running once it names its check window on the root window.
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+    poll 100 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" || true
 fi
 
 launch=("$install/OvataAgentConfigurator")
@@ -79,8 +79,7 @@ if [ -n "${OVATA_E2E_UID:-}" ]; then
     # drops root, is not dumpable either, so the program must run first.
     program=$(readlink -f "${launch[-1]}")
     private() { [ "$(readlink "/proc/$app_pid/exe")" = "$program" ] && [ "$(stat -c %u "/proc/$app_pid/mem")" = 0 ]; }
-    for _ in $(seq 300); do private && break; sleep 0.1; done
-    private || { echo "the program is dumpable" >&2; exit 1; }
+    poll 300 private || { echo "the program is dumpable" >&2; exit 1; }
 fi
 title='Ovata Device Agent — Configuration'
 # A window manager's frame may match too; the first match is the window.
@@ -91,8 +90,7 @@ height() { xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p';
 if [ -z "${OVATA_E2E_FOREIGN:-}" ]; then
     checking=$(height)
     touch "$state/shown"
-    for _ in $(seq 300); do [ "$(height)" != "$checking" ] && break; sleep 0.1; done
-    [ "$(height)" != "$checking" ] || { echo "the form never took the checking's place" >&2; exit 1; }
+    poll 300 eval '[ "$(height)" != "$checking" ]' || { echo "the form never took the checking's place" >&2; exit 1; }
 fi
 if [ -n "${OVATA_E2E_UPGRADE:-}" ]; then
     cp "$install/OvataAgentConfigurator" "$install/.OvataAgentConfigurator.new"
@@ -112,18 +110,13 @@ typed=$(height)
 xdotool key Return
 
 if [ -n "${OVATA_E2E_CLOSE:-}" ]; then
-    for _ in $(seq 300); do
-        agent_pid=$(grep -l -a -- --configure "$state"/calls/* 2>/dev/null | xargs -r head -q -n 1 | cut -d' ' -f1 || true)
-        [ -n "$agent_pid" ] && break
-        sleep 0.1
-    done
-    [ -n "$agent_pid" ] || { echo "closed twice: no agent started" >&2; cat "$work/app.log"; exit 1; }
+    started() { agent_pid=$(grep -l -a -- --configure "$state"/calls/* 2>/dev/null | xargs -r head -q -n 1 | cut -d' ' -f1) && [ -n "$agent_pid" ]; }
+    poll 300 started || { echo "closed twice: no agent started" >&2; cat "$work/app.log"; exit 1; }
     xdotool key alt+F4 alt+F4
     status=0
     wait_bounded "$app_pid" 10 || status=$?
     [ "$status" -eq 0 ] || { echo "closed twice: exit status $status" >&2; exit 1; }
-    for _ in $(seq 200); do [ -e "/proc/$agent_pid" ] || break; sleep 0.1; done
-    [ ! -e "/proc/$agent_pid" ] || { echo "closed twice: the agent $agent_pid runs on" >&2; exit 1; }
+    poll 200 eval '[ ! -e "/proc/$agent_pid" ]' || { echo "closed twice: the agent $agent_pid runs on" >&2; exit 1; }
     [ ! -f "$state/config" ] || { echo "closed twice: the agent saved" >&2; exit 1; }
     echo "PASS: closed twice, the program and its agent ($agent_pid) ended, nothing saved"
     exit 0
@@ -131,15 +124,13 @@ fi
 
 if [ -n "${OVATA_E2E_FOREIGN:-}" ]; then
     # Refused before the prompt: the failure panel takes the form's place.
-    for _ in $(seq 300); do [ "$(height)" != "$typed" ] && break; sleep 0.1; done
-    [ "$(height)" != "$typed" ] && kill -0 "$app_pid" || { echo "no refusal shown" >&2; exit 1; }
+    poll 300 eval '[ "$(height)" != "$typed" ]' && kill -0 "$app_pid" || { echo "no refusal shown" >&2; exit 1; }
     ran=$(ls "$decoy/OvataDeviceAgent.state/calls" "$state/calls" 2>/dev/null || true)
     [ -z "$ran" ] || { echo "an agent ran: $ran" >&2; exit 1; }
     echo "PASS: from a folder not named in UTF-8 no agent ran, the decoy included"
     exit 0
 fi
-for _ in $(seq 200); do [ -f "$state/config" ] && break; sleep 0.1; done
-[ -f "$state/config" ] || { echo "the agent was never configured" >&2; cat "$work/app.log"; exit 1; }
+poll 200 test -f "$state/config" || { echo "the agent was never configured" >&2; cat "$work/app.log"; exit 1; }
 
 # Exactly the trimmed values arrived, as single arguments.
 last=$(ls "$state/calls" | tail -n 1)
@@ -151,11 +142,8 @@ tail -n +2 "$state/calls/$last" | cmp - "$work/expected" || { echo "arguments di
 # a Return that comes just as the panel appears is not taken for it, so
 # Return is pressed until the program ends. xdotool may lose its display as
 # the window goes; the program's status is what counts.
-for _ in $(seq 40); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    xdotool key Return 2>/dev/null || true
-    sleep 0.25
-done
+ended() { ! kill -0 "$app_pid" 2>/dev/null || { xdotool key Return 2>/dev/null; false; }; }
+poll 100 ended || true
 status=0
 wait_bounded "$app_pid" 10 || status=$?
 [ "$status" -eq 0 ] || { echo "exit status $status" >&2; cat "$work/app.log"; exit 1; }

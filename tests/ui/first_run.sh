@@ -23,7 +23,6 @@ run_pid=
 stop_run() { [ -z "$run_pid" ] || kill "$run_pid" 2>/dev/null || true; }
 trap stop_run EXIT
 trap 'echo "FAIL: line $LINENO" >&2' ERR
-poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; } # <tries> <command…>
 
 hint=$(env -u DISPLAY -u WAYLAND_DISPLAY "$source_dir/run" 2>&1 >/dev/null | sed -n 's/^    //p') || true
 case $hint in "xvfb-run -a /"*"/run") ;; *) echo "FAIL: the hint: '$hint'" >&2; exit 1 ;; esac
@@ -50,10 +49,8 @@ last=$(ls "$state/calls" | tail -n 1)
 # Return does nothing until the success panel is shown, then Done ends the
 # window, and ./run its display: xdotool may lose the display before it
 # returns. What counts is that ./run ends, and how.
-for _ in $(seq 50); do
-    pgrep -x OvataAgentConfi >/dev/null && xdotool key Return 2>/dev/null || break
-    sleep 0.2
-done
+ended() { ! pgrep -x OvataAgentConfi >/dev/null || { xdotool key Return 2>/dev/null; false; }; }
+poll 100 ended || true
 status=0
 wait_bounded "$run_pid" 20 || status=$?
 run_pid=

@@ -75,14 +75,17 @@ struct Window
     }
     EnrollmentForm *form() const { return qobject_cast<EnrollmentForm *>(view->content()); }
     QLineEdit *token() const { return form()->tokenField(); }
+    QStringList titles() const
+    {
+        QStringList shown;
+        for (auto *b : view->findChildren<QPushButton *>()) {
+            shown.append(withoutKey(b->text()));
+        }
+        return shown;
+    }
     QPushButton *button(const QString &title) const
     {
-        for (auto *b : view->findChildren<QPushButton *>()) {
-            if (withoutKey(b->text()) == title) {
-                return b;
-            }
-        }
-        return nullptr;
+        return view->findChildren<QPushButton *>().value(titles().indexOf(title));
     }
     void press(Qt::Key key, QWidget *target = nullptr, Mods modifiers = {})
     {
@@ -157,10 +160,9 @@ QStringList marksOf(const QString &text)
 
 const QString title = u"Ovata Device Agent — Configuration"_s;
 
-// The first width, from its longest word's to the one it has, at which a
-// wrapped right-to-left label draws past its left edge, where its lines end:
-// seen in a margin added there, since what a widget draws outside itself is
-// lost. 0 for none.
+// The first width, from half the one it has, at which a wrapped right-to-left
+// label draws past its left edge, where its lines end: seen in a margin added
+// there, as what a widget draws outside itself is lost. 0 for none.
 int cutAtLineEnd(QLabel *label)
 {
     const QRect kept = label->geometry();
@@ -168,21 +170,15 @@ int cutAtLineEnd(QLabel *label)
         label->setContentsMargins({});
         label->setGeometry(kept);
     });
-    int longest = 0;
-    for (const QString &word : label->text().split(u' ')) {
-        longest = std::max(longest, label->fontMetrics().horizontalAdvance(word));
-    }
     const int added = 16; // beyond a glyph's overhang, within a space
     label->setContentsMargins(added, 0, 0, 0);
-    for (int width = longest + 1; width <= kept.width(); width += 2) {
+    for (int width = kept.width() / 2; width <= kept.width(); width += 2) {
         label->resize(added + width, label->heightForWidth(added + width));
-        const QImage image = label->grab().toImage();
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < added / 2; ++x) {
-                if (image.pixel(x, y) != image.pixel(0, 0)) {
-                    return width;
-                }
-            }
+        const QImage image = label->grab().toImage().copy(0, 0, added / 2, label->height());
+        QImage blank(image.size(), image.format());
+        blank.fill(image.pixel(0, 0));
+        if (image != blank) {
+            return width;
         }
     }
     return 0;
@@ -269,11 +265,7 @@ private Q_SLOTS:
                        : u"This computer is already enrolled."_s);
         window.view->state().setToken(u"T"_s);
         window.show(phase);
-        QStringList titles;
-        for (auto *b : window.view->findChildren<QPushButton *>()) {
-            titles.append(withoutKey(b->text()));
-        }
-        QCOMPARE(titles, buttons);
+        QCOMPARE(window.titles(), buttons);
         QCOMPARE(window.view->findChildren<QLineEdit *>().isEmpty(), !window.form());
         QCOMPARE(window.view->focusWidget() == window.view->defaultButton(), !window.form());
         if (!focused.isEmpty()) {
@@ -314,11 +306,9 @@ private Q_SLOTS:
             QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClickMs);
             const auto restore =
                 qScopeGuard([] { QGuiApplication::styleHints()->setMouseDoubleClickInterval(0); });
-            if (typed) { // as the window system hands a key over
-                QTest::keyClick(window.view->windowHandle(), Qt::Key_T);
-            } else {
-                window.token()->insert(u"T"_s);
-            }
+            // Typed: as the window system hands a key over.
+            typed ? QTest::keyClick(window.view->windowHandle(), Qt::Key_T)
+                  : window.token()->insert(u"T"_s);
             // X11 sends a repeat as a release and a press of the same time.
             QKeyEvent release(QEvent::KeyRelease, key, {});
             QKeyEvent press(QEvent::KeyPress, key, modifiers);
