@@ -150,6 +150,9 @@ setxkbmap us
 # otherwise interleave with the panel's announcement.
 wait_for "Orca echoes the last key" heard "'b '"
 xdotool key alt+s
+# Spoken as the focus moves; where Orca, busy, took the move in silently,
+# its where-am-I key, a user's way to ask, says it.
+poll 150 heard "Saving…" || xdotool key KP_Enter
 wait_for "Orca says what is under way" heard "Saving…"
 look saving
 check "the access keys save what was typed" "$(last_call)" \
