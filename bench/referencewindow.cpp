@@ -10,9 +10,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList texts = argc == 3 ? QApplication::arguments().mid(1)
-                                        : QStringList{QStringLiteral("Enrollment token"),
-                                                      QStringLiteral("Save")};
+    const QStringList texts =
+        argc == 3 ? QApplication::arguments().mid(1)
+                  : QStringList{QStringLiteral("Enrollment token"), QStringLiteral("Save")};
     QWidget window;
     auto *column = new QVBoxLayout(&window);
     column->addWidget(new QLabel(texts[0], &window));
