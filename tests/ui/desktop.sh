@@ -59,19 +59,23 @@ openbox=$!
 pids+=("$openbox")
 wait_for "openbox manages the screen" eval 'kill -0 $openbox && xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 
-# What Orca says is in its log (with no sound card, the log is all that is
-# said), opened line-buffered so that nothing said is lost.
-said=$work/orca.log
-/usr/bin/python3 -c '
+# Starts Orca, or replaces it. What it says is in its log (with no sound
+# card, the log is all that is said), a new one each time, opened
+# line-buffered so that nothing said is lost.
+orcas=0
+start_orca() {
+    said=$work/orca$((orcas += 1)).log mark=1
+    /usr/bin/python3 -c '
 import builtins, runpy, sys
 log, real = sys.argv[1], builtins.open
 builtins.open = lambda f, m="r", *a, **k: real(f, m, 1) if f == log else real(f, m, *a, **k)
 sys.argv = ["orca", "--replace", "--debug-file=" + log]
-runpy.run_path("/usr/bin/orca", run_name="__main__")' "$said" >"$work/orca.out" 2>&1 &
-pids+=($!)
+runpy.run_path("/usr/bin/orca", run_name="__main__")' "$said" >>"$work/orca.out" 2>&1 &
+    pids+=($!)
+}
 # Read as text whatever bytes Orca logs, which grep might take as binary.
 heard() { tail -n +"$mark" "$said" 2>/dev/null | grep -a "SPEECH OUTPUT: '" | grep -q -a -F "$1"; }
-mark=1
+start_orca
 wait_for "Orca speaks" heard ""
 
 /usr/bin/python3 "$here/desktop_listen.py" OvataAgentConfigurator "$work/look" Zq7X Xw3K 3KpL \
@@ -103,11 +107,16 @@ start() { # <first words> [environment…]
     # one Qt makes anew as it is shown.
     wait_for "openbox manages the window" managed
     xdotool windowactivate --sync "$window" || { check "the window is activated" no yes; report >&2; exit 1; }
-    # Qt tells assistive technology that a window is active only once its
-    # bridge is up; under load the window can be active first, and Orca,
-    # told nothing, stays silent until it is activated again. So, as a user
-    # would, switch away and back if its first words are late.
-    poll 150 heard "$1" || xdotool windowminimize --sync "$window" windowactivate --sync "$window" || true
+    # Under load Qt's bridge can miss what Orca listens for, or tell of the
+    # window's activation before it is up; either way Orca, told nothing,
+    # stays silent. So, as a user would, switch away and back if the first
+    # words are late, and then restart Orca, whose listeners Qt then learns.
+    local nudge
+    for nudge in switch restart; do
+        poll 150 heard "$1" && return 0
+        [ "$nudge" = switch ] || { start_orca; wait_for "Orca speaks again" heard ""; }
+        xdotool windowminimize --sync "$window" windowactivate --sync "$window" || true
+    done
     wait_for "Orca says '$1'" heard "$1"
 }
 managed() {
