@@ -107,10 +107,10 @@ start() { # <first words> [environment…]
     # one Qt makes anew as it is shown.
     wait_for "openbox manages the window" managed
     xdotool windowactivate --sync "$window" || { check "the window is activated" no yes; report >&2; exit 1; }
-    # Under load Qt's bridge can miss what Orca listens for, or tell of the
-    # window's activation before it is up; either way Orca, told nothing,
-    # stays silent. So, as a user would, switch away and back if the first
-    # words are late, and then restart Orca, whose listeners Qt then learns.
+    # Under load Orca can be told nothing of a new window: Qt's bridge may
+    # tell of its activation before it is up, or miss the events Orca listens
+    # for. So, as a user would, switch away and back if the first words are
+    # late, and then restart Orca, whose listeners then register anew.
     local nudge
     for nudge in switch restart; do
         poll 150 heard "$1" && return 0
