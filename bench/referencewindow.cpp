@@ -1,23 +1,74 @@
-// The yardstick for start-up: about the least a Qt Widgets window can be.
-//   bench_reference [<label> <button>]   texts other than the English ones
+// The yardsticks for start-up. Bare: about the least a Qt Widgets window can
+// be. Given the form's texts: a plain window showing just those, in the
+// form's text styles, so that what a language's fonts cost is told apart
+// from what the window itself costs.
+//   bench_reference
+//   bench_reference <heading> <token> <URL> <UPN> <token hint> <UPN hint> <Cancel> <Save>
+#include "agent/contractstrings.h"
+#include "ui/textstyles.h"
+
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
+namespace {
+
+void addBare(QWidget &window)
+{
+    auto *column = new QVBoxLayout(&window);
+    column->addWidget(new QLabel(QStringLiteral("Enrollment token"), &window));
+    column->addWidget(new QLineEdit(&window));
+    column->addWidget(new QPushButton(QStringLiteral("Save"), &window));
+}
+
+void addForm(QWidget &window, const QStringList &texts)
+{
+    auto *column = new QVBoxLayout(&window);
+    auto *heading = new QLabel(texts[0], &window);
+    heading->setWordWrap(true);
+    TextStyles::applyTitle2(heading);
+    column->addWidget(heading);
+    const QString url = AgentContract::latin1(AgentContract::defaultCloudServiceUrl);
+    const QStringList hints{texts[4], QString(), texts[5]};
+    for (int i = 0; i < 3; ++i) {
+        auto *label = new QLabel(texts[1 + i], &window);
+        TextStyles::applyCallout(label);
+        column->addWidget(label);
+        auto *field = new QLineEdit(i == 1 ? url : QString(), &window);
+        field->setLayoutDirection(Qt::LeftToRight);
+        field->setPlaceholderText(hints[i]);
+        field->setEchoMode(i == 0 ? QLineEdit::Password : QLineEdit::Normal);
+        column->addWidget(field);
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(new QPushButton(texts[6], &window));
+    auto *save = new QPushButton(texts[7], &window);
+    save->setDefault(true);
+    buttons->addWidget(save);
+    column->addLayout(buttons);
+    window.resize(520, window.sizeHint().height());
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList texts =
-        argc == 3 ? QApplication::arguments().mid(1)
-                  : QStringList{QStringLiteral("Enrollment token"), QStringLiteral("Save")};
+    const QStringList texts = QApplication::arguments().mid(1);
     QWidget window;
-    auto *column = new QVBoxLayout(&window);
-    column->addWidget(new QLabel(texts[0], &window));
-    column->addWidget(new QLineEdit(&window));
-    column->addWidget(new QPushButton(texts[1], &window));
+    if (texts.size() == 8) {
+        if (texts[0].isRightToLeft()) {
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        }
+        addForm(window, texts);
+    } else {
+        addBare(window);
+    }
     window.setWindowTitle(QStringLiteral("Reference"));
     window.show();
     return QApplication::exec();
