@@ -1,11 +1,11 @@
 // The yardsticks for start-up. Bare: about the least a Qt Widgets window can
-// be. Given the form's texts: a plain window showing just those, in the
-// form's text styles, so that what a language's fonts cost is told apart
-// from what the window itself costs.
-//   bench_reference
-//   bench_reference <heading> <token> <URL> <UPN> <token hint> <UPN hint> <Cancel> <Save>
+// be. With --form: a plain window showing just the form's texts, in the
+// language and styles the application shows them in, so that what a
+// language's fonts cost is told apart from what the window itself costs.
+//   bench_reference [--form]
 #include "agent/contractstrings.h"
 #include "ui/textstyles.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -25,8 +25,21 @@ void addBare(QWidget &window)
     column->addWidget(new QPushButton(QStringLiteral("Save"), &window));
 }
 
-void addForm(QWidget &window, const QStringList &texts)
+void addForm(QWidget &window)
 {
+    const auto form = [](const char *text) {
+        return QCoreApplication::translate("EnrollmentForm", text);
+    };
+    const QStringList texts{
+        QCoreApplication::translate("ContentView", "Ovata Device Agent — Configuration"),
+        form("Enrollment token"),
+        form("Cloud service URL"),
+        form("User UPN override"),
+        form("paste tenant enrollment token"),
+        form("optional — leave blank to detect logged-in user"),
+        form("Cancel"),
+        form("Save and Enroll"),
+    };
     auto *column = new QVBoxLayout(&window);
     auto *heading = new QLabel(texts[0], &window);
     heading->setWordWrap(true);
@@ -59,13 +72,10 @@ void addForm(QWidget &window, const QStringList &texts)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList texts = QApplication::arguments().mid(1);
     QWidget window;
-    if (texts.size() == 8) {
-        if (texts[0].isRightToLeft()) {
-            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-        }
-        addForm(window, texts);
+    if (QApplication::arguments().contains(QStringLiteral("--form"))) {
+        Translations::install(app, QLocale());
+        addForm(window);
     } else {
         addBare(window);
     }
