@@ -107,21 +107,30 @@ public:
     // (nobody may reap it for us, but be safe) counts as killed.
     std::optional<int> ended(bool all)
     {
+        // The agent is looked at first: once it has ended, its children are
+        // the helper's, so the look at the helper's children below finds
+        // them. A child reaped there may have left its own to the helper
+        // after that look, so it calls for another.
+        siginfo_t info{};
+        const bool traced =
+            waitid(P_PID, static_cast<id_t>(m_agent), &info, WEXITED | WNOHANG | WNOWAIT) == 0;
         bool others = false;
         for (const pid_t child : children()) {
             int status = 0;
-            if (child != m_agent && waitpid(child, &status, WNOHANG) == 0) {
-                others = true;
-            } else if (child != m_agent) {
+            if (child == m_agent) {
+                continue;
+            }
+            const pid_t reaped = waitpid(child, &status, WNOHANG);
+            if (reaped != 0) {
                 m_termed.erase(child);
             }
+            others = others || reaped == 0 || reaped == child;
         }
-        siginfo_t info{};
+        if (traced && (info.si_pid != m_agent || (all && others))) {
+            return std::nullopt;
+        }
         int status = SIGKILL; // as WIFSIGNALED reads it
-        if (waitid(P_PID, static_cast<id_t>(m_agent), &info, WEXITED | WNOHANG | WNOWAIT) == 0) {
-            if (info.si_pid != m_agent || (all && others)) {
-                return std::nullopt;
-            }
+        if (traced) {
             while (waitpid(m_agent, &status, 0) < 0 && errno == EINTR) {
             }
         }
